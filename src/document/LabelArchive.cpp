@@ -1,0 +1,219 @@
+#include "document/LabelArchive.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QSet>
+#include <QtEndian>
+
+#include "core/Cp932.h"
+#include "core/Errors.h"
+#include "core/FileIO.h"
+
+namespace porkane {
+
+namespace {
+
+constexpr qint64 CopyChunk = 1 << 20;
+constexpr int FixedHeaderBytes = 16; // without the name
+
+QString shownPath(const QString &path) { return QDir::toNativeSeparators(path); }
+
+FileError damaged(const QString &source, const QString &why)
+{
+    return FileError(QStringLiteral("%1 is damaged: %2").arg(source, why));
+}
+
+// Copies `length` bytes between devices in chunks; false on a short read or
+// a failed write.
+bool copyBytes(QIODevice &from, QIODevice &to, qint64 length)
+{
+    QByteArray buffer(int(qMin(length, CopyChunk)), Qt::Uninitialized);
+    while (length > 0) {
+        const qint64 want = qMin(length, CopyChunk);
+        const qint64 got = from.read(buffer.data(), want);
+        if (got != want)
+            return false;
+        if (to.write(buffer.constData(), got) != got)
+            return false;
+        length -= got;
+    }
+    return true;
+}
+
+template <typename T>
+void append(QByteArray &bytes, T value)
+{
+    const T little = qToLittleEndian(value);
+    bytes.append(reinterpret_cast<const char *>(&little), sizeof little);
+}
+
+} // namespace
+
+bool isPlainMemberName(const QString &name)
+{
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+        return false;
+    for (QChar c : name) {
+        if (c.unicode() < 0x20 || c == QLatin1Char('/') || c == QLatin1Char('\\') || c == QLatin1Char(':'))
+            return false;
+    }
+    return true;
+}
+
+ArchiveDirectory readArchiveDirectory(QIODevice &archive, qint64 size, const QString &source)
+{
+    ArchiveDirectory directory;
+    qint64 position = 0;
+    const auto readExactly = [&](char *into, qint64 count) {
+        if (size - position < count || archive.read(into, count) != count)
+            throw damaged(source, QStringLiteral("it ends inside a member header"));
+        position += count;
+    };
+
+    QSet<QString> names;
+    bool last = false;
+    while (!last) {
+        if (position == size)
+            throw damaged(source, QStringLiteral("it ends before its last member header"));
+        char fixed[12];
+        readExactly(fixed, sizeof fixed);
+        const qint16 flag = qFromLittleEndian<qint16>(fixed);
+        const qint32 offset = qFromLittleEndian<qint32>(fixed + 2);
+        const qint32 index = qFromLittleEndian<qint32>(fixed + 6);
+        const qint16 nameLength = qFromLittleEndian<qint16>(fixed + 10);
+        const qint32 ordinal = qint32(directory.entries.size());
+
+        if (flag != 0 && flag != 1)
+            throw damaged(source, QStringLiteral("member %1 has the flag %2").arg(ordinal).arg(flag));
+        if (index != ordinal)
+            throw damaged(source, QStringLiteral("member %1 carries the index %2").arg(ordinal).arg(index));
+        if (nameLength <= 0 || nameLength > size - position - 4)
+            throw damaged(source, QStringLiteral("member %1 has a name length of %2").arg(ordinal).arg(nameLength));
+
+        QByteArray nameBytes(nameLength, Qt::Uninitialized);
+        readExactly(nameBytes.data(), nameLength);
+        char lengthBytes[4];
+        readExactly(lengthBytes, sizeof lengthBytes);
+        const qint32 length = qFromLittleEndian<qint32>(lengthBytes);
+
+        const std::optional<QString> name = decodeCp932(nameBytes);
+        if (!name || !isPlainMemberName(*name))
+            throw damaged(source, QStringLiteral("member %1 is not named as a plain file").arg(ordinal));
+        if (names.contains(*name))
+            throw damaged(source, QStringLiteral("two members are named %1").arg(*name));
+        names.insert(*name);
+        if (offset < 0 || length < 0)
+            throw damaged(source, QStringLiteral("member %1 has a negative offset or length").arg(ordinal));
+
+        directory.entries.push_back({*name, offset, index, length});
+        last = flag == 1;
+    }
+    directory.dataStart = position;
+
+    // The data of member i starts i padding bytes after its offset.
+    for (const ArchiveEntry &entry : directory.entries) {
+        const qint64 start = directory.dataStart + entry.offset + entry.index;
+        if (start > size || entry.length > size - start)
+            throw damaged(source, QStringLiteral("member %1 (%2) lies beyond the end of the file")
+                                      .arg(entry.index)
+                                      .arg(entry.name));
+    }
+    return directory;
+}
+
+namespace LinkMake {
+
+void pack(const QStringList &memberList, const QString &archiveName, const QString &archiveFolder,
+          const QString &sourceFolder)
+{
+    const QString archivePath = joinPath(archiveFolder, archiveName);
+    const qsizetype count = memberList.size();
+    if (count == 0)
+        throw FileError(QStringLiteral("nothing to pack into %1").arg(shownPath(archivePath)));
+
+    QByteArray headers;
+    qint64 runningOffset = 0;
+    std::vector<QString> sources;
+    for (qsizetype i = 0; i < count; ++i) {
+        const QString &name = memberList[i];
+        const QString source = joinPath(sourceFolder, name);
+        const QFileInfo info(source);
+        if (!info.isFile())
+            throw FileError(QStringLiteral("the member %1 to be packed is missing").arg(shownPath(source)));
+        const std::optional<QByteArray> nameBytes = tryEncodeCp932(name);
+        if (!isPlainMemberName(name) || !nameBytes || nameBytes->size() > 0x7FFF)
+            throw FileError(QStringLiteral("%1 cannot be named in a label file").arg(name));
+        const qint64 length = info.size();
+        if (length > 0x7FFFFFFF || runningOffset + length > 0x7FFFFFFF)
+            throw FileError(QStringLiteral("%1 is too large for a label file").arg(name));
+
+        append<qint16>(headers, i == count - 1 ? 1 : 0);
+        append<qint32>(headers, qint32(runningOffset));
+        append<qint32>(headers, qint32(i));
+        append<qint16>(headers, qint16(nameBytes->size()));
+        headers += *nameBytes;
+        append<qint32>(headers, qint32(length));
+        runningOffset += length;
+        sources.push_back(source);
+    }
+
+    QSaveFile archive(archivePath);
+    if (!archive.open(QIODevice::WriteOnly) || archive.write(headers) != headers.size())
+        throw FileError(QStringLiteral("cannot write %1: %2").arg(shownPath(archivePath), archive.errorString()));
+    for (const QString &source : sources) {
+        QFile member(source);
+        if (!member.open(QIODevice::ReadOnly) || !copyBytes(member, archive, member.size()) ||
+            !archive.putChar('\0'))
+            throw FileError(QStringLiteral("cannot pack %1 into %2").arg(shownPath(source), shownPath(archivePath)));
+    }
+    if (!archive.commit())
+        throw FileError(QStringLiteral("cannot write %1: %2").arg(shownPath(archivePath), archive.errorString()));
+}
+
+} // namespace LinkMake
+
+namespace LinkMelut {
+
+bool list(const QString &archivePath, QStringList &memberList)
+{
+    QFile archive(archivePath);
+    if (!archive.open(QIODevice::ReadOnly))
+        throw FileError(QStringLiteral("cannot open %1: %2").arg(shownPath(archivePath), archive.errorString()));
+    if (archive.size() == 0) {
+        archive.close();
+        QFile::remove(archivePath);
+        return false;
+    }
+    const ArchiveDirectory directory =
+        readArchiveDirectory(archive, archive.size(), QFileInfo(archivePath).fileName());
+    for (const ArchiveEntry &entry : directory.entries)
+        memberList.append(QString::number(entry.index) + QLatin1Char('\t') + entry.name);
+    return true;
+}
+
+void extract(const QString &archivePath, const QString &targetFolder, int position)
+{
+    QFile archive(archivePath);
+    if (!archive.open(QIODevice::ReadOnly))
+        throw FileError(QStringLiteral("cannot open %1: %2").arg(shownPath(archivePath), archive.errorString()));
+    if (archive.size() == 0)
+        return;
+    const QString source = QFileInfo(archivePath).fileName();
+    const ArchiveDirectory directory = readArchiveDirectory(archive, archive.size(), source);
+    if (position < 0 || position >= int(directory.entries.size()))
+        throw FileError(QStringLiteral("%1 has no member %2").arg(source).arg(position));
+    const ArchiveEntry &entry = directory.entries[position];
+
+    QFile member(joinPath(targetFolder, entry.name));
+    if (!member.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        throw FileError(QStringLiteral("cannot write %1: %2").arg(shownPath(member.fileName()), member.errorString()));
+    if (!archive.seek(directory.dataStart + entry.offset + entry.index) ||
+        !copyBytes(archive, member, entry.length))
+        throw FileError(QStringLiteral("cannot extract %1 from %2").arg(entry.name, source));
+}
+
+} // namespace LinkMelut
+
+} // namespace porkane

@@ -1,0 +1,91 @@
+#include "document/LabelFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include "core/Errors.h"
+#include "core/FileIO.h"
+#include "document/BitmapFile.h"
+#include "document/LabelArchive.h"
+#include "document/TextDataFile.h"
+
+namespace porkane {
+
+namespace {
+
+QTemporaryDir makeMemberFolder()
+{
+    QTemporaryDir folder(QDir::tempPath() + QStringLiteral("/porkane-XXXXXX"));
+    if (!folder.isValid())
+        throw FileError(QStringLiteral("cannot make a temporary folder: %1").arg(folder.errorString()));
+    return folder;
+}
+
+void writeMember(const QString &folder, const QString &name, const QByteArray &bytes)
+{
+    QFile file(joinPath(folder, name));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        throw FileError(QStringLiteral("cannot write %1: %2").arg(name, file.errorString()));
+}
+
+} // namespace
+
+LabelDocument openLabelFile(const QString &path)
+{
+    const QString fileName = QFileInfo(path).fileName();
+    const QFileInfo info(path);
+    if (!info.exists())
+        throw FileError(QStringLiteral("%1 does not exist").arg(QDir::toNativeSeparators(path)));
+    if (!info.isFile())
+        throw FileError(QStringLiteral("%1 is not a file").arg(QDir::toNativeSeparators(path)));
+
+    QStringList memberList;
+    if (!LinkMelut::list(path, memberList))
+        throw FileError(QStringLiteral("%1 is empty").arg(fileName));
+
+    const QTemporaryDir folder = makeMemberFolder();
+    for (int position = 0; position < memberList.size(); ++position)
+        LinkMelut::extract(path, folder.path(), position);
+
+    // Members are no larger than the archive they came from.
+    const qint64 limit = info.size();
+    const QString textData = joinPath(folder.path(), TextDataMemberName);
+    if (!QFileInfo::exists(textData))
+        throw FileError(QStringLiteral("%1 has no %2 member").arg(fileName, TextDataMemberName));
+    LabelDocument document = readTextData(readWholeFile(textData, limit));
+
+    for (int number = 1; number <= document.ImageCount(); ++number) {
+        const QString name = imageMemberName(number);
+        const QString member = joinPath(folder.path(), name);
+        if (!QFileInfo::exists(member))
+            throw FileError(QStringLiteral("%1 has no %2 member for image %3").arg(fileName, name).arg(number));
+        document.setPicture(document.ImageSlot(number), readBmp(readWholeFile(member, limit), name));
+    }
+    return document;
+}
+
+void saveLabelFile(const LabelDocument &document, const QString &path)
+{
+    // Build every member in memory first: a text the format cannot store is
+    // refused before anything is written.
+    const QByteArray textData = writeTextData(document);
+    const int images = document.ImageSlot(1) != 0 ? document.ImageCount() : 0;
+
+    const QTemporaryDir folder = makeMemberFolder();
+    QStringList memberList{TextDataMemberName};
+    writeMember(folder.path(), TextDataMemberName, textData);
+    for (int number = 1; number <= images; ++number) {
+        const QImage &picture = document.picture(document.ImageSlot(number));
+        if (picture.isNull())
+            throw FileError(QStringLiteral("image %1 has no picture").arg(number));
+        const QString name = imageMemberName(number);
+        writeMember(folder.path(), name, writeBmp(picture));
+        memberList.append(name);
+    }
+
+    const QFileInfo target(path);
+    LinkMake::pack(memberList, target.fileName(), target.absolutePath(), folder.path());
+}
+
+} // namespace porkane

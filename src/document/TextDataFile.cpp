@@ -1,0 +1,92 @@
+#include "document/TextDataFile.h"
+
+#include "core/Errors.h"
+#include "core/ValueReader.h"
+#include "core/ValueWriter.h"
+#include "sheet/TemplateFile.h"
+
+namespace porkane {
+
+QString imageMemberName(int imageNumber)
+{
+    return QStringLiteral("prnbmp%1.baf").arg(imageNumber);
+}
+
+QByteArray writeTextData(const LabelDocument &document)
+{
+    const int labels = document.labelCount();
+
+    PrintStyleWriter head;
+    writeTemplateBlock(head, document.sheet());
+
+    ListStyleWriter list;
+    for (int label = 1; label <= labels; ++label) {
+        list.string(document.LabelText(label));
+        list.endLine();
+    }
+    for (int label = 1; label <= labels; ++label) {
+        list.integer(document.LabelRotated(label));
+        list.endLine();
+    }
+    for (int label = 1; label <= labels; ++label) {
+        const int length = int(document.LabelText(label).size());
+        for (int position = 1; position <= length; ++position) {
+            for (const Variant &slot : document.CharAttr(label, position))
+                list.value(slot);
+            list.endLine();
+        }
+    }
+    const int images = document.ImageSlot(1) != 0 ? document.ImageCount() : 0;
+    list.integer(images);
+    list.endLine();
+    for (int number = 1; number <= images; ++number) {
+        for (qint32 column : document.ImagePlacement(document.ImageSlot(number)))
+            list.integer(column);
+        list.endLine();
+    }
+    return head.bytes() + list.bytes();
+}
+
+LabelDocument readTextData(const QByteArray &bytes)
+{
+    ValueReader reader(bytes, TextDataMemberName);
+    SheetTemplate sheet;
+    readTemplateBlock(reader, sheet);
+    LabelDocument document = LabelDocument::fromTemplate(sheet);
+    const int labels = sheet.LabelCount;
+
+    for (int label = 1; label <= labels; ++label) {
+        const int line = reader.line();
+        const QString text = reader.string();
+        if (text.size() > LabelDocument::MaxPositions)
+            reader.fail(line, QStringLiteral("label %1 holds %2 characters; a label holds at most %3")
+                                  .arg(label)
+                                  .arg(text.size())
+                                  .arg(LabelDocument::MaxPositions));
+        document.setLabelText(label, text);
+    }
+    for (int label = 1; label <= labels; ++label)
+        document.setLabelRotated(label, reader.int16());
+    for (int label = 1; label <= labels; ++label) {
+        const int length = int(document.LabelText(label).size());
+        for (int position = 1; position <= length; ++position)
+            for (Variant &slot : document.CharAttr(label, position))
+                slot = reader.variant();
+    }
+
+    const int countLine = reader.line();
+    const qint16 images = reader.int16();
+    if (images < 0 || images > LabelDocument::MaxImages)
+        reader.fail(countLine, QStringLiteral("the image count %1 is outside 0 to %2")
+                                   .arg(images)
+                                   .arg(LabelDocument::MaxImages));
+    for (int number = 1; number <= images; ++number) {
+        ImagePlacementRow placement{};
+        for (qint32 &column : placement)
+            column = reader.int32();
+        document.addImage(QImage(), placement);
+    }
+    return document;
+}
+
+} // namespace porkane

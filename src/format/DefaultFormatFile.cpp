@@ -1,0 +1,83 @@
+#include "format/DefaultFormatFile.h"
+
+#include "core/Errors.h"
+#include "core/FileIO.h"
+#include "core/ValueReader.h"
+#include "core/ValueWriter.h"
+
+namespace porkane {
+
+namespace {
+constexpr qint64 MaximumSettingsFileSize = 64 * 1024;
+} // namespace
+
+QByteArray writeDefaultFormat(const TextFormat &format)
+{
+    PrintStyleWriter out;
+    const auto line = [&](auto write) {
+        write();
+        out.endLine();
+    };
+    line([&] { out.integer(format.textColour); });
+    line([&] { out.integer(format.charWidth); });
+    line([&] { out.integer(format.charHeight); });
+    line([&] { out.single(format.letterSpacing); });
+    line([&] { out.single(format.lineSpacing); });
+    line([&] { out.integer(format.charRotation); });
+    line([&] { out.integer(format.lineRotation); });
+    line([&] { out.integer(format.bold); });
+    line([&] { out.integer(format.italic); });
+    line([&] { out.integer(format.underline); });
+    line([&] { out.integer(format.strikeOut); });
+    line([&] { out.text(format.faceName); });
+    line([&] { out.integer(format.boldWeight); });
+    line([&] { out.integer(format.shadowColour); });
+    line([&] { out.integer(format.effectColour); });
+    line([&] { out.single(format.shiftHorizontal); });
+    line([&] { out.single(format.shiftVertical); });
+    line([&] { out.integer(format.effectCode); });
+    return out.bytes();
+}
+
+TextFormat readDefaultFormat(const QByteArray &bytes)
+{
+    ValueReader in(bytes, DefaultFormatFileName);
+    TextFormat format;
+    format.textColour = in.int32();
+    format.charWidth = in.int16();
+    format.charHeight = in.int16();
+    format.letterSpacing = in.single();
+    format.lineSpacing = in.single();
+    format.charRotation = in.int16();
+    format.lineRotation = in.int16();
+    format.bold = in.int16();
+    format.italic = in.int16();
+    format.underline = in.int16();
+    format.strikeOut = in.int16();
+    // A comma ends the value here: a face name holding one is cut short.
+    format.faceName = in.string();
+    format.boldWeight = in.int16();
+    format.shadowColour = in.int32();
+    format.effectColour = in.int32();
+    format.shiftHorizontal = in.single();
+    format.shiftVertical = in.single();
+    format.effectCode = in.int16();
+    return format;
+}
+
+TextFormat loadDefaultFormat(const QString &dataFolder)
+{
+    return readDefaultFormat(readWholeFile(joinPath(dataFolder, DefaultFormatFileName), MaximumSettingsFileSize));
+}
+
+bool saveDefaultFormat(const QString &dataFolder, const TextFormat &format)
+{
+    try {
+        writeFileAtomically(joinPath(dataFolder, DefaultFormatFileName), writeDefaultFormat(format));
+        return true;
+    } catch (const UserError &) {
+        return false;
+    }
+}
+
+} // namespace porkane

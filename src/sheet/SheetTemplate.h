@@ -1,0 +1,43 @@
+#pragma once
+
+// A sheet of labels: the paper size and, for every label, where its
+// rectangle lies and where printing inside it starts. All lengths are whole
+// millimetres. The template's name is its file name and is not kept here.
+
+#include <array>
+
+#include <QtGlobal>
+
+namespace porkane {
+
+// The six items of a label's geometry, in file order.
+enum GeometryItem {
+    TopOffset = 0,            // sheet top edge to label top edge
+    LeftOffset = 1,           // sheet left edge to label left edge
+    LabelWidth = 2,
+    LabelHeight = 3,
+    VerticalPrintStart = 4,   // label top edge to where printing starts
+    HorizontalPrintStart = 5, // label left edge to where printing starts
+};
+
+struct SheetTemplate {
+    static constexpr int MaxLabels = 20;
+    static constexpr int GeometryItems = 6;
+    using Geometry = std::array<qint16, GeometryItems>;
+
+    qint16 SheetWidth = 0;
+    qint16 SheetHeight = 0;
+    qint16 LabelCount = 0;
+    // Indexed by label number 1 to 20; entry 0 is never a label.
+    std::array<Geometry, MaxLabels + 1> LabelGeometry{};
+
+    // What the designer starts a new template with: 100 x 100 mm, one
+    // 20 x 20 mm label in the top-left corner.
+    static SheetTemplate newTemplate();
+
+    bool operator==(const SheetTemplate &) const = default;
+};
+
+inline constexpr const char *NewTemplateName = "NewForm";
+
+} // namespace porkane

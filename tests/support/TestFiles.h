@@ -1,0 +1,31 @@
+#pragma once
+
+// Small helpers for tests that read and write files.
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+
+namespace porkane::test {
+
+// A fresh folder removed after the test.
+class TempFolder {
+public:
+    TempFolder();
+    QString path() const { return dir_.path(); }
+    QString file(const QString &name) const { return dir_.filePath(name); }
+
+private:
+    QTemporaryDir dir_;
+};
+
+QByteArray readBytes(const QString &path);
+void writeBytes(const QString &path, const QByteArray &bytes);
+
+// A file of tests/data.
+QString testDataPath(const QString &name);
+
+// Lines joined with CR LF, each line ended by one: crlf({"a", "b"}) == "a\r\nb\r\n".
+QByteArray crlf(std::initializer_list<const char *> lines);
+
+} // namespace porkane::test

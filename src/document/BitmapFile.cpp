@@ -43,6 +43,31 @@ quint16 getU16(const QByteArray &bytes, qsizetype at)
     return quint16(quint8(bytes[at]) | (quint8(bytes[at + 1]) << 8));
 }
 
+// The two forms pictures in label files have almost always: plain 24-bit and
+// 32-bit rows. Reading them directly is several times faster than the
+// general decoder.
+QImage readPlainBmp(const QByteArray &bytes, qint64 dataOffset, qint64 width, qint64 height, bool bottomUp,
+                    int bitCount)
+{
+    const qint64 stride = ((width * bitCount + 31) / 32) * 4;
+    QImage picture(int(width), int(height), QImage::Format_RGB32);
+    if (picture.isNull())
+        return picture;
+    const uchar *pixels = reinterpret_cast<const uchar *>(bytes.constData()) + dataOffset;
+    for (qint64 y = 0; y < height; ++y) {
+        const uchar *source = pixels + (bottomUp ? height - 1 - y : y) * stride;
+        QRgb *target = reinterpret_cast<QRgb *>(picture.scanLine(int(y)));
+        if (bitCount == 24) {
+            for (qint64 x = 0; x < width; ++x, source += 3)
+                target[x] = 0xFF000000u | (QRgb(source[2]) << 16) | (QRgb(source[1]) << 8) | source[0];
+        } else {
+            for (qint64 x = 0; x < width; ++x, source += 4)
+                target[x] = 0xFF000000u | (QRgb(source[2]) << 16) | (QRgb(source[1]) << 8) | source[0];
+        }
+    }
+    return picture;
+}
+
 } // namespace
 
 QByteArray writeBmp(const QImage &picture)
@@ -109,6 +134,7 @@ QImage readBmp(const QByteArray &bytes, const QString &source)
     } else {
         throw damaged(QStringLiteral("the BMP header is damaged"));
     }
+    const bool bottomUp = height > 0;
     if (height < 0)
         height = -height; // top-down rows
     if (width <= 0 || height <= 0)
@@ -120,6 +146,13 @@ QImage readBmp(const QByteArray &bytes, const QString &source)
         const qint64 dataOffset = getU32(bytes, 10);
         if (bitCount == 0 || dataOffset + stride * height > bytes.size())
             throw damaged(QStringLiteral("the picture is shorter than its header says"));
+        if (compression == BiRgb && (bitCount == 24 || bitCount == 32) && headerSize >= InfoHeaderSize &&
+            dataOffset >= FileHeaderSize + headerSize) {
+            QImage picture = readPlainBmp(bytes, dataOffset, width, height, bottomUp, int(bitCount));
+            if (picture.isNull())
+                throw damaged(QStringLiteral("the picture is too large to be held"));
+            return picture;
+        }
     } else if (compression == BiRle8 || compression == BiRle4) {
         if (pixelCount > RunLengthPixelMargin + 255 * qint64(bytes.size()))
             throw damaged(QStringLiteral("the picture claims more pixels than its file can hold"));

@@ -1,0 +1,78 @@
+#include <gtest/gtest.h>
+
+#include "core/Errors.h"
+#include "format/DefaultFormatFile.h"
+#include "support/TestFiles.h"
+
+using namespace porkane;
+using porkane::test::crlf;
+
+TEST(DefaultFormat, BuiltInDefaultsAreTheFirstRunFormat)
+{
+    const TextFormat format;
+    EXPECT_EQ(format.charWidth, 30);
+    EXPECT_EQ(format.charHeight, 40);
+    EXPECT_EQ(format.bold, 0);
+    EXPECT_EQ(format.boldWeight, 900);
+    EXPECT_EQ(format.effectCode, 0);
+    EXPECT_EQ(format.textColour, 0);
+    EXPECT_EQ(format.shadowColour, 0);
+    EXPECT_EQ(format.effectColour, 0);
+    EXPECT_EQ(format.faceName, QStringLiteral(" "));
+}
+
+TEST(DefaultFormatFile, WritesEighteenLinesInTheirOrder)
+{
+    TextFormat format;
+    format.textColour = 255;
+    format.charWidth = 32;
+    format.letterSpacing = 1.5f;
+    format.lineSpacing = -0.5f;
+    format.charRotation = 90;
+    format.lineRotation = -45;
+    format.bold = 1;
+    format.italic = 1;
+    format.faceName = QStringLiteral("ＭＳ ゴシック");
+    format.boldWeight = 700;
+    format.shadowColour = 0x808080;
+    format.effectColour = 16777215;
+    format.shiftHorizontal = 0.3f;
+    format.shiftVertical = 2;
+    format.effectCode = 6;
+    EXPECT_EQ(writeDefaultFormat(format),
+              crlf({" 255 ", " 32 ", " 40 ", " 1.5 ", "-.5 ", " 90 ", "-45 ", " 1 ", " 1 ", " 0 ", " 0 ",
+                    "\x82l\x82r \x83S\x83V\x83\x62\x83N", " 700 ", " 8421504 ", " 16777215 ", " .3 ", " 2 ",
+                    " 6 "}));
+    EXPECT_EQ(readDefaultFormat(writeDefaultFormat(format)), format);
+}
+
+TEST(DefaultFormatFile, AFaceNameIsReadUpToACommaWithoutItsLeadingSpaces)
+{
+    TextFormat format;
+    // A comma ends the value: the rest of the name becomes the next value,
+    // which is no weight, so the file no longer reads.
+    format.faceName = QStringLiteral("Font, Bold");
+    EXPECT_THROW(readDefaultFormat(writeDefaultFormat(format)), FileError);
+    format.faceName = QStringLiteral("Font,700");
+    EXPECT_EQ(readDefaultFormat(writeDefaultFormat(format)).faceName, QStringLiteral("Font"));
+    // The built-in face of one space is written as it is and reads back empty.
+    EXPECT_TRUE(writeDefaultFormat(TextFormat{}).contains("\r\n \r\n 900 \r\n"));
+    EXPECT_EQ(readDefaultFormat(writeDefaultFormat(TextFormat{})).faceName, QString());
+}
+
+TEST(DefaultFormatFile, RefusesAShortOrDamagedFileAndLoadsFromTheFolder)
+{
+    EXPECT_THROW(readDefaultFormat(crlf({" 0 ", " 30 ", " 40 "})), FileError);
+    QByteArray bytes = writeDefaultFormat(TextFormat{});
+    bytes.replace(" 900 ", " heavy ");
+    EXPECT_THROW(readDefaultFormat(bytes), FileError);
+
+    test::TempFolder folder;
+    EXPECT_THROW(loadDefaultFormat(folder.path()), FileError);
+    TextFormat format;
+    format.charHeight = 72;
+    format.faceName = QStringLiteral("IPAGothic");
+    ASSERT_TRUE(saveDefaultFormat(folder.path(), format));
+    EXPECT_EQ(loadDefaultFormat(folder.path()), format);
+    EXPECT_FALSE(saveDefaultFormat(folder.file(QStringLiteral("no/such/folder")), format));
+}

@@ -4,20 +4,28 @@
 BUILD      ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS       ?= $(shell nproc)
+# The reader and renderer tests again under AddressSanitizer and UBSan.
+ASAN_BUILD ?= build-asan
+# make fuzz: libFuzzer targets built with clang, each run FUZZ_SECONDS.
+FUZZ_BUILD   ?= build-fuzz
+FUZZ_SECONDS ?= 60
 
 # Debian packages the build, the program and the tests need.
 PACKAGES := g++ cmake ninja-build pkg-config \
             qt6-base-dev qt6-svg-dev qt6-qpa-plugins qt6-image-formats-plugins \
             libgl-dev fonts-ipafont libgtest-dev libgmock-dev libbenchmark-dev \
             libwmf-dev libemf2svg-dev
+FUZZ_PACKAGES := clang libclang-rt-dev
 
-.PHONY: all deps configure build run test bench clean
+SANITIZER_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
+
+.PHONY: all deps configure build run test test-sanitized bench fuzz clean
 
 all: build
 
-deps:
+define install_missing
 	@missing=""; \
-	for p in $(PACKAGES); do \
+	for p in $(1); do \
 	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'ok installed' || missing="$$missing $$p"; \
 	done; \
 	if [ -n "$$missing" ]; then \
@@ -26,6 +34,10 @@ deps:
 	  $$sudo apt-get update -qq && \
 	  $$sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $$missing; \
 	fi
+endef
+
+deps:
+	$(call install_missing,$(PACKAGES))
 
 configure: deps
 	@if [ ! -f $(BUILD)/build.ninja ]; then \
@@ -38,12 +50,39 @@ build: configure
 run: build
 	$(BUILD)/bin/porkane
 
-test: build
+test: build test-sanitized
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+test-sanitized: deps
+	@if [ ! -f $(ASAN_BUILD)/build.ninja ]; then \
+	  cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+	    -DCMAKE_CXX_FLAGS="$(SANITIZER_FLAGS) -O1" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZER_FLAGS)"; \
+	fi
+	cmake --build $(ASAN_BUILD) -j $(JOBS) --target sanitized_tests
+	ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizer-suppressions.txt \
+	  ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS) -L sanitized
 
 bench: configure
 	cmake --build $(BUILD) -j $(JOBS) --target benchmarks
 	@for b in $(BUILD)/bin/bench_*; do echo "== $$b"; $$b --benchmark_min_time=1 || exit 1; done
 
+fuzz: deps
+	$(call install_missing,$(FUZZ_PACKAGES))
+	@if [ ! -f $(FUZZ_BUILD)/build.ninja ]; then \
+	  CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPORKANE_FUZZ=ON \
+	    -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined"; \
+	fi
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_targets
+	@mkdir -p $(FUZZ_BUILD)/artifacts
+	@for target in $(FUZZ_BUILD)/bin/fuzz_*; do \
+	  reader=$${target##*/fuzz_}; \
+	  mkdir -p $(FUZZ_BUILD)/corpus/$$reader; \
+	  echo "== fuzzing $$reader for $(FUZZ_SECONDS) s"; \
+	  $$target -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 -malloc_limit_mb=256 \
+	    -artifact_prefix=$(FUZZ_BUILD)/artifacts/$$reader- -print_final_stats=1 \
+	    $(FUZZ_BUILD)/corpus/$$reader tests/fuzz/corpus/$$reader 2>&1 | grep -E '^(#|stat::|==|SUMMARY|Done)' | tail -n 8 \
+	    || exit 1; \
+	done
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -16,7 +16,7 @@ constexpr int InfoHeaderSize = 40;
 constexpr quint32 BiRgb = 0, BiRle8 = 1, BiRle4 = 2, BiBitfields = 3;
 // A run-length coded picture can be much larger than its file; it may still
 // not exceed this many pixels plus 255 per byte of file.
-constexpr qint64 RunLengthPixelMargin = 16 * 1024 * 1024;
+constexpr qint64 RunLengthPixelMargin = 4 * 1024 * 1024;
 
 void putU16(char *at, quint16 value)
 {
@@ -140,11 +140,15 @@ QImage readBmp(const QByteArray &bytes, const QString &source)
     if (width <= 0 || height <= 0)
         throw damaged(QStringLiteral("the picture has no pixels"));
 
+    if (bitCount != 1 && bitCount != 4 && bitCount != 8 && bitCount != 16 && bitCount != 24 && bitCount != 32)
+        throw damaged(QStringLiteral("a BMP of %1 bits per pixel is not supported").arg(bitCount));
+
+    // Both sides are below 2^31 and bitCount at most 32: no product overflows.
     const qint64 pixelCount = width * height;
     if (compression == BiRgb || compression == BiBitfields) {
         const qint64 stride = ((width * bitCount + 31) / 32) * 4;
         const qint64 dataOffset = getU32(bytes, 10);
-        if (bitCount == 0 || dataOffset + stride * height > bytes.size())
+        if (dataOffset > bytes.size() || stride > (bytes.size() - dataOffset) / height)
             throw damaged(QStringLiteral("the picture is shorter than its header says"));
         if (compression == BiRgb && (bitCount == 24 || bitCount == 32) && headerSize >= InfoHeaderSize &&
             dataOffset >= FileHeaderSize + headerSize) {

@@ -123,6 +123,16 @@ ArchiveDirectory readArchiveDirectory(QIODevice &archive, qint64 size, const QSt
     return directory;
 }
 
+void extractMember(QIODevice &archive, const ArchiveDirectory &directory, int position, QIODevice &out,
+                   const QString &source)
+{
+    if (position < 0 || position >= int(directory.entries.size()))
+        throw FileError(QStringLiteral("%1 has no member %2").arg(source).arg(position));
+    const ArchiveEntry &entry = directory.entries[position];
+    if (!archive.seek(directory.dataStart + entry.offset + entry.index) || !copyBytes(archive, out, entry.length))
+        throw FileError(QStringLiteral("cannot extract %1 from %2").arg(entry.name, source));
+}
+
 namespace LinkMake {
 
 void pack(const QStringList &memberList, const QString &archiveName, const QString &archiveFolder,
@@ -204,14 +214,11 @@ void extract(const QString &archivePath, const QString &targetFolder, int positi
     const ArchiveDirectory directory = readArchiveDirectory(archive, archive.size(), source);
     if (position < 0 || position >= int(directory.entries.size()))
         throw FileError(QStringLiteral("%1 has no member %2").arg(source).arg(position));
-    const ArchiveEntry &entry = directory.entries[position];
 
-    QFile member(joinPath(targetFolder, entry.name));
+    QFile member(joinPath(targetFolder, directory.entries[position].name));
     if (!member.open(QIODevice::WriteOnly | QIODevice::Truncate))
         throw FileError(QStringLiteral("cannot write %1: %2").arg(shownPath(member.fileName()), member.errorString()));
-    if (!archive.seek(directory.dataStart + entry.offset + entry.index) ||
-        !copyBytes(archive, member, entry.length))
-        throw FileError(QStringLiteral("cannot extract %1 from %2").arg(entry.name, source));
+    extractMember(archive, directory, position, member, source);
 }
 
 } // namespace LinkMelut

@@ -35,6 +35,11 @@ struct ArchiveDirectory {
 // member's data inside the file. Throws FileError naming `source` otherwise.
 ArchiveDirectory readArchiveDirectory(QIODevice &archive, qint64 size, const QString &source);
 
+// Copies member `position` of the archive the directory was read from into
+// `out`. Throws FileError.
+void extractMember(QIODevice &archive, const ArchiveDirectory &directory, int position, QIODevice &out,
+                   const QString &source);
+
 // True for a name without folder parts that can be created in a folder.
 bool isPlainMemberName(const QString &name);
 

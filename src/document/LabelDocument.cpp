@@ -7,10 +7,10 @@
 namespace porkane {
 
 namespace {
-constexpr int RecordsPerLabel = LabelDocument::MaxPositions + 1;
+const AttrRecord EmptyRecord{};
 } // namespace
 
-LabelDocument::LabelDocument() : charAttr_((MaxLabels + 1) * RecordsPerLabel) {}
+LabelDocument::LabelDocument() = default;
 
 LabelDocument LabelDocument::fromTemplate(const SheetTemplate &sheet)
 {
@@ -27,7 +27,8 @@ void LabelDocument::discard()
     for (QString &text : labelText_)
         text.clear();
     labelRotated_.fill(0);
-    std::fill(charAttr_.begin(), charAttr_.end(), AttrRecord{});
+    for (std::vector<AttrRecord> &records : charAttr_)
+        records.clear();
     imageSlot_.fill(0);
     imageCount_ = 0;
     placement_.fill(ImagePlacementRow{});
@@ -77,15 +78,25 @@ void LabelDocument::setLabelRotated(int label, qint16 rotated)
 
 AttrRecord &LabelDocument::CharAttr(int label, int position)
 {
-    return const_cast<AttrRecord &>(std::as_const(*this).CharAttr(label, position));
+    checkPosition(label, position);
+    std::vector<AttrRecord> &records = charAttr_[label];
+    if (int(records.size()) <= position)
+        records.resize(position + 1);
+    return records[position];
 }
 
 const AttrRecord &LabelDocument::CharAttr(int label, int position) const
 {
+    checkPosition(label, position);
+    const std::vector<AttrRecord> &records = charAttr_[label];
+    return position < int(records.size()) ? records[position] : EmptyRecord;
+}
+
+void LabelDocument::checkPosition(int label, int position)
+{
     checkLabel(label);
     if (position < 0 || position > MaxPositions)
         throw DocumentError(QStringLiteral("a label has no position %1").arg(position));
-    return charAttr_[label * RecordsPerLabel + position];
 }
 
 qint32 LabelDocument::ImageSlot(int imageNumber) const

@@ -108,12 +108,15 @@ public:
 private:
     static constexpr int PictureIndices = 22; // 0 to 21; 0 is never used
     static void checkLabel(int label);
+    static void checkPosition(int label, int position);
     static void checkPictureIndex(int index);
 
     SheetTemplate sheet_;
     std::array<QString, MaxLabels + 1> labelText_;
     std::array<qint16, MaxLabels + 2> labelRotated_{};
-    std::vector<AttrRecord> charAttr_; // (MaxLabels + 1) x (MaxPositions + 1)
+    // Per label, records up to the highest position written so far; the
+    // positions above read as empty records.
+    std::array<std::vector<AttrRecord>, MaxLabels + 1> charAttr_;
     std::array<qint32, MaxImages + 2> imageSlot_{};
     qint16 imageCount_ = 0;
     std::array<ImagePlacementRow, PictureIndices> placement_{};

@@ -63,6 +63,9 @@ LabelDocument readTextData(const QByteArray &bytes)
                                   .arg(label)
                                   .arg(text.size())
                                   .arg(LabelDocument::MaxPositions));
+        // An unquoted text may hold a double quote, which no label can.
+        if (text.contains(QLatin1Char('"')))
+            reader.fail(line, QStringLiteral("label %1 holds a double quote").arg(label));
         document.setLabelText(label, text);
     }
     for (int label = 1; label <= labels; ++label)

@@ -22,15 +22,26 @@ TEST(NumberFormat, DoublesAreWrittenAsTheFilesSpellThem)
     EXPECT_EQ(formatDouble(2.0 / 3.0), ".666666666666667");
     EXPECT_EQ(formatDouble(16777215), "16777215");
     EXPECT_EQ(formatDouble(0.1 + 0.2), ".3"); // 15 significant digits hide the binary noise
+    EXPECT_EQ(formatDouble(1e-300), "1E-300");
+    EXPECT_EQ(formatDouble(100), "100");
+    EXPECT_EQ(formatDouble(99999999999999.9), "99999999999999.9");
+    EXPECT_EQ(formatDouble(999999999999999.9), "1E+15"); // rounds up into E notation
 }
 
-TEST(NumberFormat, SinglesUseSevenSignificantDigits)
+TEST(NumberFormat, SinglesTakeTheShortestDigitsThatReadBackTheSame)
 {
     EXPECT_EQ(formatSingle(1.1f), "1.1");
     EXPECT_EQ(formatSingle(0.1f), ".1");
     EXPECT_EQ(formatSingle(5150.0f), "5150");
     EXPECT_EQ(formatSingle(-12.25f), "-12.25");
-    EXPECT_EQ(formatSingle(1.0f / 3.0f), ".3333333");
+    EXPECT_EQ(formatSingle(1.0f / 3.0f), ".33333334");
+    EXPECT_EQ(formatSingle(0.00001f), "1E-05");
+    EXPECT_EQ(formatSingle(12345678.0f), "1.2345678E+07");
+    for (float value : {-333333984.0f, 1.0f / 3.0f, 3.4e38f, 1e-30f, 7.0f / 9.0f}) {
+        const auto back = parseNumber(formatSingle(value));
+        ASSERT_TRUE(back.has_value());
+        EXPECT_EQ(float(*back), value) << formatSingle(value).constData();
+    }
 }
 
 TEST(NumberFormat, ParsesEveryFormTheFilesCarry)

@@ -1,6 +1,10 @@
 #include "core/Variant.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "core/NumberFormat.h"
+#include "core/Rounding.h"
 
 namespace porkane {
 
@@ -21,6 +25,14 @@ double Variant::toDouble() const
         return parseNumber(string().trimmed().toLatin1()).value_or(0.0);
     }
     return 0;
+}
+
+qint32 Variant::toInt32() const
+{
+    const double value = toDouble();
+    if (std::isnan(value))
+        return 0;
+    return qint32(std::clamp(roundHalfEven(value), -2147483648.0, 2147483647.0));
 }
 
 bool Variant::toBool() const

@@ -38,6 +38,8 @@ public:
     // is -1 or 0 as a number, a string converts when it holds a number
     // (otherwise 0, as a field holding no number gives 0).
     double toDouble() const;
+    // toDouble() rounded (halves to even) and held within the 32-bit range.
+    qint32 toInt32() const;
     bool toBool() const;
     QString toString() const;
 

@@ -16,7 +16,7 @@ constexpr int InfoHeaderSize = 40;
 constexpr quint32 BiRgb = 0, BiRle8 = 1, BiRle4 = 2, BiBitfields = 3;
 // A run-length coded picture can be much larger than its file; it may still
 // not exceed this many pixels plus 255 per byte of file.
-constexpr qint64 RunLengthPixelMargin = 4 * 1024 * 1024;
+constexpr qint64 RunLengthPixelMargin = 256 * 1024;
 
 void putU16(char *at, quint16 value)
 {

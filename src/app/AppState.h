@@ -4,20 +4,29 @@
 // and passes it by reference to every window; tests make their own with a
 // temporary data folder. There are no globals.
 
+#include <memory>
+
 #include <QString>
 
 #include "app/AppSettingsFile.h"
+#include "app/FontCatalogue.h"
 #include "document/LabelDocument.h"
 #include "format/TextFormat.h"
 #include "sheet/SheetTemplate.h"
 
+class QPrinter;
+
 namespace porkane {
+
+class Prompts;
+class WindowHub;
 
 // How the next window obtains its content.
 enum OpenModes : qint16 {
-    OpenNewTemplate = 1,         // designer: a new template
-    OpenExistingFile = 2,        // designer: a .fom; editor: a .fhl
-    OpenDocumentFromTemplate = 3 // editor: a new document on the .fom at DocumentPath
+    OpenNewTemplate = 1,          // designer: a new template
+    OpenExistingFile = 2,         // designer: a .fom; editor: a .fhl
+    OpenDocumentFromTemplate = 3, // editor: a new document on the .fom at DocumentPath
+    OpenFromEditor = 3,           // designer: the open document's template
 };
 
 // Who owns the document while the editor must keep its hands off it.
@@ -39,6 +48,7 @@ struct AppState {
 
     AppSettings settings;    // porkane.INI
     TextFormat DefaultFormat; // DefMog.INI
+    FontCatalogue fontCatalogue;
 
     qint16 TwipsPerPixelX = 15;
     qint16 TwipsPerPixelY = 15;
@@ -53,6 +63,15 @@ struct AppState {
     // The template the designer holds and the one open document.
     SheetTemplate designerTemplate;
     LabelDocument document;
+
+    // The printer the print job uses; the printer-setup dialog changes it.
+    // Made by the first window that needs it, so this layer does not link
+    // printing.
+    std::shared_ptr<QPrinter> printer;
+
+    // Set by main() (or a test) before any window is made; not owned.
+    Prompts *prompts = nullptr;
+    WindowHub *windows = nullptr;
 };
 
 } // namespace porkane

@@ -1,0 +1,80 @@
+#pragma once
+
+// The installed screen fonts, listed once at start-up and kept for the whole
+// run: the editor's font lists and the format dialog are filled from it.
+// Each row holds the face name, the character-set code a Windows program
+// would see for the font and the TrueType flag (4 for outline fonts).
+
+#include <functional>
+#include <vector>
+
+#include <QFontDatabase>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace porkane {
+
+// Character-set codes of the label and format files.
+enum CharSetCode : quint8 {
+    AnsiCharSet = 0,
+    DefaultCharSet = 1,
+    SymbolCharSet = 2,
+    ShiftJisCharSet = 128,
+    HangulCharSet = 129,
+    Gb2312CharSet = 134,
+    ChineseBig5CharSet = 136,
+    GreekCharSet = 161,
+    VietnameseCharSet = 163,
+    HebrewCharSet = 177,
+    ArabicCharSet = 178,
+    BalticCharSet = 186,
+    RussianCharSet = 204,
+    ThaiCharSet = 222,
+    EastEuropeCharSet = 238,
+};
+
+struct FontCatalogueRow {
+    QString faceName;
+    quint8 charSet = AnsiCharSet;
+    qint16 trueType = 0; // FontCatalogue::TrueTypeFlag or 0
+};
+
+class FontCatalogue {
+public:
+    static constexpr qint16 TrueTypeFlag = 4;
+
+    // The code of the script a font is mainly for: Japanese wins over the
+    // other CJK scripts, those over Latin, Latin over the rest.
+    static quint8 charSetFor(const QList<QFontDatabase::WritingSystem> &systems);
+    // A reported face name cut at its first NUL character.
+    static QString faceNameFrom(const QString &reported);
+
+    // Empties the catalogue and makes room for the given number of fonts
+    // (one row more, as the fonts may change while they are listed).
+    void begin(int screenFontCount);
+    // Fills the next row; false (and nothing changes) when no row is left.
+    bool add(const QString &reportedName, quint8 charSet, qint16 trueType);
+
+    // The fonts the system offers to this program, in its order; private
+    // (system-internal) families are left out.
+    static QStringList screenFonts();
+    // Lists `families` (normally screenFonts()) into the catalogue, calling
+    // `listed` after each font with FontsListed(), so a window can show the
+    // progress and let pending events run.
+    void build(const QStringList &families, const std::function<void(int)> &listed = {});
+
+    // Rows filled so far.
+    int FontsListed() const { return int(rows_.size()); }
+    const FontCatalogueRow &row(int index) const { return rows_.at(std::size_t(index)); }
+    // Face names of rows 0 to FontsListed() - 1.
+    QStringList faceNames() const;
+    // The row of a face name, -1 when it is not listed.
+    int indexOf(const QString &faceName) const;
+
+private:
+    std::vector<FontCatalogueRow> rows_;
+    int capacity_ = 0;
+};
+
+} // namespace porkane

@@ -1,0 +1,49 @@
+#pragma once
+
+// Every message box and common dialog of the windows goes through Prompts:
+// the program shows Qt dialogs (app/ui/QtPrompts), tests answer from a
+// script. Only Qt Core types appear here, so any layer can hold one.
+
+#include <optional>
+
+#include <QString>
+#include <QtGlobal>
+
+class QPrinter;
+
+namespace porkane {
+
+// The title of every message box.
+inline const QString PromptTitle = QStringLiteral("ぽるかね");
+
+// File-dialog filters, in Qt's "description (patterns)" form.
+inline const QString LabelFileFilter = QStringLiteral("ぽるかね ファイル (*.fhl)");
+inline const QString TemplateFileFilter = QStringLiteral("ぽるかね フォームファイル (*.fom)");
+
+enum class PromptIcon { Information, Question, Exclamation, Critical };
+
+// Which answer Enter gives; destructive questions preselect No.
+enum class Preselect { Yes, No };
+
+class Prompts {
+public:
+    virtual ~Prompts() = default;
+
+    // A message with an OK button. A CR in `text` starts a new line.
+    virtual void tell(const QString &text, PromptIcon icon) = 0;
+    // A Yes/No question; true for Yes.
+    virtual bool ask(const QString &text, PromptIcon icon, Preselect preselect) = 0;
+
+    // The chosen file, nothing when the dialog was cancelled. The save
+    // dialog does not ask about overwriting: the caller does.
+    virtual std::optional<QString> openFileName(const QString &filter) = 0;
+    virtual std::optional<QString> saveFileName(const QString &filter, const QString &proposedName) = 0;
+
+    // A colour as 0x00BBGGRR (the files' order); nothing when cancelled.
+    virtual std::optional<qint32> chooseColour(qint32 initial) = 0;
+
+    // The printer-setup dialog on `printer`; false when cancelled.
+    virtual bool choosePrinter(QPrinter &printer) = 0;
+};
+
+} // namespace porkane

@@ -1,0 +1,99 @@
+#include "app/ui/ProgramWindows.h"
+
+#include <QCoreApplication>
+
+#include "app/AppState.h"
+#include "app/Messages.h"
+#include "app/Prompts.h"
+#include "app/ui/BusyPointer.h"
+#include "app/ui/MainMenuWindow.h"
+#include "sheet/ui/TemplateDesignerWindow.h"
+
+namespace porkane {
+
+ProgramWindows::ProgramWindows(AppState &state, std::function<void()> quit)
+    : state_(state), quit_(quit ? std::move(quit) : std::function<void()>([] { QCoreApplication::quit(); }))
+{
+}
+
+ProgramWindows::~ProgramWindows()
+{
+    delete designer_.data();
+    delete mainMenu_.data();
+}
+
+MainMenuWindow *ProgramWindows::startMainMenu()
+{
+    if (!mainMenu_) {
+        mainMenu_ = new MainMenuWindow(state_);
+        mainMenu_->show();
+    }
+    return mainMenu_;
+}
+
+bool ProgramWindows::openDesigner()
+{
+    if (designer_) {
+        designer_->show();
+        designer_->raise();
+        designer_->activateWindow();
+        return true;
+    }
+    auto *designer = new TemplateDesignerWindow(state_);
+    if (!designer->start()) {
+        delete designer;
+        return false;
+    }
+    designer->setAttribute(Qt::WA_DeleteOnClose);
+    designer_ = designer;
+    // The menu waits while a new template is designed, so that its other
+    // buttons cannot change OpenMode under the designer.
+    if (mainMenu_ && !state_.DesignerFromEditor && state_.OpenMode == OpenNewTemplate)
+        mainMenu_->setEnabled(false);
+    designer->show();
+    return true;
+}
+
+void ProgramWindows::closeDesignerForEditor()
+{
+    if (designer_)
+        designer_->closeForEditor();
+}
+
+bool ProgramWindows::openEditor()
+{
+    // The editor window is not built yet.
+    BusyPointer::clear();
+    state_.prompts->tell(EditorNotReadyMessage, PromptIcon::Information);
+    return false;
+}
+
+void ProgramWindows::enableEditor() {}
+
+void ProgramWindows::showMainMenu()
+{
+    if (!mainMenu_)
+        return;
+    mainMenu_->setEnabled(true);
+    mainMenu_->show();
+    mainMenu_->raise();
+}
+
+void ProgramWindows::openFormatSettings()
+{
+    // The format-settings dialog is not built yet.
+    BusyPointer::clear();
+    state_.prompts->tell(FormatSettingsNotReadyMessage, PromptIcon::Information);
+    showMainMenu();
+}
+
+bool ProgramWindows::closeWindowsForExit()
+{
+    if (designer_ && designer_->isVisible() && !designer_->close())
+        return false;
+    return true;
+}
+
+void ProgramWindows::quit() { quit_(); }
+
+} // namespace porkane

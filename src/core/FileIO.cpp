@@ -13,15 +13,14 @@ QByteArray readWholeFile(const QString &path, qint64 maximumSize)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw FileError(QStringLiteral("cannot open %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
-    if (file.size() > maximumSize)
+    const qint64 size = file.size();
+    if (size > maximumSize)
         throw FileError(QStringLiteral("%1 is too large to be this kind of file (%2 bytes)")
                             .arg(QDir::toNativeSeparators(path))
-                            .arg(file.size()));
-    QByteArray bytes = file.read(maximumSize + 1);
-    if (file.error() != QFileDevice::NoError)
+                            .arg(size));
+    QByteArray bytes(size, Qt::Uninitialized);
+    if (file.read(bytes.data(), size) != size)
         throw FileError(QStringLiteral("cannot read %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
-    if (bytes.size() > maximumSize)
-        throw FileError(QStringLiteral("%1 is too large to be this kind of file").arg(QDir::toNativeSeparators(path)));
     return bytes;
 }
 

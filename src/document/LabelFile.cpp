@@ -29,6 +29,24 @@ void writeMember(const QString &folder, const QString &name, const QByteArray &b
         throw FileError(QStringLiteral("cannot write %1: %2").arg(name, file.errorString()));
 }
 
+// Pictures are decoded straight from the file's pages rather than from a
+// copy: they make up nearly all of a label file.
+QImage readMappedBmp(const QString &path, qint64 limit, const QString &name)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw FileError(QStringLiteral("cannot open %1: %2").arg(name, file.errorString()));
+    const qint64 size = file.size();
+    if (size > limit)
+        throw FileError(QStringLiteral("%1 is larger than its label file").arg(name));
+    if (size == 0)
+        return readBmp(QByteArray(), name);
+    const uchar *pages = file.map(0, size);
+    if (!pages)
+        return readBmp(readWholeFile(path, limit), name);
+    return readBmp(QByteArray::fromRawData(reinterpret_cast<const char *>(pages), size), name);
+}
+
 } // namespace
 
 LabelDocument openLabelFile(const QString &path)
@@ -60,7 +78,7 @@ LabelDocument openLabelFile(const QString &path)
         const QString member = joinPath(folder.path(), name);
         if (!QFileInfo::exists(member))
             throw FileError(QStringLiteral("%1 has no %2 member for image %3").arg(fileName, name).arg(number));
-        document.setPicture(document.ImageSlot(number), readBmp(readWholeFile(member, limit), name));
+        document.setPicture(document.ImageSlot(number), readMappedBmp(member, limit, name));
     }
     return document;
 }

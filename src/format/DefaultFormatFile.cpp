@@ -9,6 +9,18 @@ namespace porkane {
 
 namespace {
 constexpr qint64 MaximumSettingsFileSize = 64 * 1024;
+
+// A face name is written as it is, except that one holding a comma goes in
+// double quotes: read plainly, the comma would end it and every later value
+// would slip by one, losing the whole default format at the next start.
+// Quoted, the sequential reader takes it whole. A name that also holds a
+// double quote cannot be quoted and is written as it is.
+QString shownFaceName(const QString &faceName)
+{
+    if (faceName.contains(QLatin1Char(',')) && !faceName.contains(QLatin1Char('"')))
+        return QLatin1Char('"') + faceName + QLatin1Char('"');
+    return faceName;
+}
 } // namespace
 
 QByteArray writeDefaultFormat(const TextFormat &format)
@@ -29,7 +41,7 @@ QByteArray writeDefaultFormat(const TextFormat &format)
     line([&] { out.integer(format.italic); });
     line([&] { out.integer(format.underline); });
     line([&] { out.integer(format.strikeOut); });
-    line([&] { out.text(format.faceName); });
+    line([&] { out.text(shownFaceName(format.faceName)); });
     line([&] { out.integer(format.boldWeight); });
     line([&] { out.integer(format.shadowColour); });
     line([&] { out.integer(format.effectColour); });
@@ -54,7 +66,8 @@ TextFormat readDefaultFormat(const QByteArray &bytes)
     format.italic = in.int16();
     format.underline = in.int16();
     format.strikeOut = in.int16();
-    // A comma ends the value here: a face name holding one is cut short.
+    // Plain, the name ends at a comma; a quoted name (one holding a comma)
+    // is read whole.
     format.faceName = in.string();
     format.boldWeight = in.int16();
     format.shadowColour = in.int32();

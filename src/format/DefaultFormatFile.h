@@ -1,7 +1,8 @@
 #pragma once
 
 // DefMog.INI: the default text format, 18 lines in print style (the face
-// name as plain text), in the order of TextFormat.
+// name as plain text, in double quotes when it holds a comma), in the order
+// of TextFormat.
 
 #include <QByteArray>
 #include <QString>

@@ -46,16 +46,33 @@ TEST(DefaultFormatFile, WritesEighteenLinesInTheirOrder)
     EXPECT_EQ(readDefaultFormat(writeDefaultFormat(format)), format);
 }
 
-TEST(DefaultFormatFile, AFaceNameIsReadUpToACommaWithoutItsLeadingSpaces)
+TEST(DefaultFormatFile, AFaceNameWithACommaIsQuotedAndReadBackWhole)
 {
     TextFormat format;
-    // A comma ends the value: the rest of the name becomes the next value,
-    // which is no weight, so the file no longer reads.
     format.faceName = QStringLiteral("Font, Bold");
-    EXPECT_THROW(readDefaultFormat(writeDefaultFormat(format)), FileError);
+    format.boldWeight = 700;
+    const QByteArray bytes = writeDefaultFormat(format);
+    EXPECT_TRUE(bytes.contains("\r\n\"Font, Bold\"\r\n 700 \r\n"));
+    EXPECT_EQ(readDefaultFormat(bytes), format);
     format.faceName = QStringLiteral("Font,700");
-    EXPECT_EQ(readDefaultFormat(writeDefaultFormat(format)).faceName, QStringLiteral("Font"));
-    // The built-in face of one space is written as it is and reads back empty.
+    EXPECT_EQ(readDefaultFormat(writeDefaultFormat(format)), format);
+}
+
+TEST(DefaultFormatFile, AFaceNameIsReadUpToACommaWithoutItsLeadingSpaces)
+{
+    // A file written by hand (or by the old program) with a plain comma:
+    // the comma ends the value, and the rest is no weight.
+    QByteArray bytes = writeDefaultFormat(TextFormat{});
+    bytes.replace("\r\n \r\n 900 ", "\r\nFont, Bold\r\n 900 ");
+    EXPECT_THROW(readDefaultFormat(bytes), FileError);
+    // A name that cannot be quoted keeps the plain form.
+    TextFormat format;
+    format.faceName = QStringLiteral("A\"B,C");
+    EXPECT_TRUE(writeDefaultFormat(format).contains("\r\nA\"B,C\r\n"));
+    // Names without a comma are written as they are; the built-in face of
+    // one space reads back empty.
+    format.faceName = QStringLiteral("IPAGothic");
+    EXPECT_TRUE(writeDefaultFormat(format).contains("\r\nIPAGothic\r\n"));
     EXPECT_TRUE(writeDefaultFormat(TextFormat{}).contains("\r\n \r\n 900 \r\n"));
     EXPECT_EQ(readDefaultFormat(writeDefaultFormat(TextFormat{})).faceName, QString());
 }

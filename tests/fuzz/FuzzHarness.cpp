@@ -87,8 +87,8 @@ void appSettings(const QByteArray &bytes)
 
 void defaultFormat(const QByteArray &bytes)
 {
-    // A face name may not survive the trip (a comma ends it), so only the
-    // writing is checked.
+    // A face name read from a hand-made file may not survive the trip (one
+    // quoted with leading spaces loses them), so only the writing is checked.
     const TextFormat format = readDefaultFormat(bytes);
     try {
         writeDefaultFormat(format);

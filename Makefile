@@ -8,18 +8,20 @@ JOBS       ?= $(shell nproc)
 ASAN_BUILD ?= build-asan
 # make fuzz: libFuzzer targets built with clang, each run FUZZ_SECONDS.
 FUZZ_BUILD   ?= build-fuzz
+# A cups-pdf queue for the print-queue test; without one that test skips.
+PRINT_QUEUE  ?= PDF
 FUZZ_SECONDS ?= 60
 
 # Debian packages the build, the program and the tests need.
 PACKAGES := g++ cmake ninja-build pkg-config \
             qt6-base-dev qt6-svg-dev qt6-qpa-plugins qt6-image-formats-plugins \
             libgl-dev fonts-ipafont libgtest-dev libgmock-dev libbenchmark-dev \
-            libwmf-dev libemf2svg-dev fonts-urw-base35 qt6-translations-l10n
+            libwmf-dev libemf2svg-dev fonts-urw-base35 qt6-translations-l10n poppler-utils
 FUZZ_PACKAGES := clang libclang-rt-dev
 
 SANITIZER_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
 
-.PHONY: all deps configure build run test test-sanitized bench fuzz clean
+.PHONY: all deps configure build run test test-sanitized print-queue bench fuzz clean
 
 all: build
 
@@ -50,8 +52,11 @@ build: configure
 run: build
 	$(BUILD)/bin/porkane
 
-test: build test-sanitized
-	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+test: build test-sanitized print-queue
+	PORKANE_TEST_PRINT_QUEUE=$(PRINT_QUEUE) ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+print-queue:
+	-tests/print/start-cups-pdf.sh $(PRINT_QUEUE)
 
 test-sanitized: deps
 	@if [ ! -f $(ASAN_BUILD)/build.ninja ]; then \

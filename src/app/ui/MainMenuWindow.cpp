@@ -4,7 +4,6 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
-#include <QPrinter>
 #include <QScreen>
 
 #include "app/AppState.h"
@@ -17,6 +16,7 @@
 #include "app/ui/Artwork.h"
 #include "app/ui/BusyPointer.h"
 #include "app/ui/PictureButton.h"
+#include "print/CurrentPrinter.h"
 
 namespace porkane {
 
@@ -192,9 +192,7 @@ void MainMenuWindow::openPath(const QString &path, qint16 openMode, bool inDesig
 
 void MainMenuWindow::setUpPrinter()
 {
-    if (!state_.printer)
-        state_.printer = std::make_shared<QPrinter>();
-    state_.prompts->choosePrinter(*state_.printer);
+    state_.prompts->choosePrinter(ensureCurrentPrinter(state_.printer));
 }
 
 void MainMenuWindow::showAbout()

@@ -37,6 +37,10 @@ public:
     int undo(LabelDocument &document);
     int redo(LabelDocument &document);
 
+    // The document changed by a new edit: what undo replaced no longer
+    // follows from it, so redo would throw that edit away.
+    void discardRedo() { redoAvailable_ = false; }
+
     // A new document: nothing to undo.
     void clear();
 

@@ -55,6 +55,20 @@ TEST(UndoHistory, ASecondUndoRestoresTheSameStateAndLeavesNothingToRedo)
     EXPECT_EQ(document.LabelText(1), QStringLiteral("A"));
 }
 
+TEST(UndoHistory, ANewEditAfterAnUndoLeavesNothingToRedo)
+{
+    LabelDocument document = twoLabels();
+    UndoHistory history;
+    type(document, 1, QStringLiteral("A"), history);
+    history.undo(document);
+    EXPECT_TRUE(history.canRedo());
+    type(document, 1, QStringLiteral("XYZ"), history);
+    history.discardRedo();
+    EXPECT_FALSE(history.canRedo());
+    EXPECT_EQ(history.redo(document), 0);
+    EXPECT_EQ(document.LabelText(1), QStringLiteral("XYZ"));
+}
+
 TEST(UndoHistory, AnUndoCopyGoesBackToItsOwnLabel)
 {
     LabelDocument document = twoLabels();

@@ -7,6 +7,7 @@
 #include "app/Prompts.h"
 #include "app/ui/BusyPointer.h"
 #include "app/ui/MainMenuWindow.h"
+#include "editor/ui/EditorWindow.h"
 #include "sheet/ui/TemplateDesignerWindow.h"
 
 namespace porkane {
@@ -19,6 +20,7 @@ ProgramWindows::ProgramWindows(AppState &state, std::function<void()> quit)
 ProgramWindows::~ProgramWindows()
 {
     delete designer_.data();
+    delete editor_.data();
     delete mainMenu_.data();
 }
 
@@ -62,13 +64,36 @@ void ProgramWindows::closeDesignerForEditor()
 
 bool ProgramWindows::openEditor()
 {
-    // The editor window is not built yet.
-    BusyPointer::clear();
-    state_.prompts->tell(EditorNotReadyMessage, PromptIcon::Information);
-    return false;
+    if (editor_) {
+        editor_->show();
+        editor_->raise();
+        editor_->activateWindow();
+        return true;
+    }
+    auto *editor = new EditorWindow(state_);
+    // A file that cannot be read is refused there, with the message.
+    if (!editor->start()) {
+        delete editor;
+        return false;
+    }
+    editor->setAttribute(Qt::WA_DeleteOnClose);
+    editor_ = editor;
+    editor->show();
+    editor->raise();
+    editor->activateWindow();
+    return true;
 }
 
-void ProgramWindows::enableEditor() {}
+void ProgramWindows::enableEditor()
+{
+    if (!editor_)
+        return;
+    editor_->setEnabled(true);
+    editor_->raise();
+    editor_->activateWindow();
+    // The designer may have changed the template (ReRenderAll).
+    editor_->resume();
+}
 
 void ProgramWindows::showMainMenu()
 {
@@ -89,7 +114,10 @@ void ProgramWindows::openFormatSettings()
 
 bool ProgramWindows::closeWindowsForExit()
 {
+    // The designer first: over the editor it gives the editor back.
     if (designer_ && designer_->isVisible() && !designer_->close())
+        return false;
+    if (editor_ && editor_->isVisible() && !editor_->close())
         return false;
     return true;
 }

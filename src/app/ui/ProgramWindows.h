@@ -7,6 +7,7 @@
 
 #include "app/WindowHub.h"
 #include "app/ui/MainMenuWindow.h"
+#include "editor/ui/EditorWindow.h"
 #include "sheet/ui/TemplateDesignerWindow.h"
 
 namespace porkane {
@@ -16,9 +17,8 @@ struct AppState;
 // The program's windows and how they reach each other. main() makes one;
 // it knows every window library, so the windows need not know each other.
 //
-// The editor window is not part of the program yet: opening it shows
-// "文字入力画面は準備中です。" and leaves the caller where it was. The same
-// holds for the format-settings dialog.
+// The format-settings dialog is not part of the program yet: opening it
+// shows "書式設定画面は準備中です。" and brings the main menu back.
 class ProgramWindows : public QObject, public WindowHub {
     Q_OBJECT
 public:
@@ -30,6 +30,7 @@ public:
     MainMenuWindow *startMainMenu();
     MainMenuWindow *mainMenu() const { return mainMenu_; }
     TemplateDesignerWindow *designer() const { return designer_; }
+    EditorWindow *editor() const { return editor_; }
 
     bool openDesigner() override;
     void closeDesignerForEditor() override;
@@ -45,6 +46,7 @@ private:
     std::function<void()> quit_;
     QPointer<MainMenuWindow> mainMenu_;
     QPointer<TemplateDesignerWindow> designer_;
+    QPointer<EditorWindow> editor_;
 };
 
 } // namespace porkane

@@ -192,8 +192,9 @@ TEST_F(MainMenuTest, OpeningALabelFileHandsItToTheEditor)
     clickButton(menu->button(2));
     EXPECT_EQ(state.DocumentPath, QStringLiteral("/tmp/a.fhl"));
     EXPECT_EQ(state.OpenMode, OpenExistingFile);
-    // Until the editor window exists the menu says so and stays.
-    EXPECT_EQ(prompts.messages(), QStringList{EditorNotReadyMessage});
+    // There is no such file: the editor refuses it and the menu comes back.
+    EXPECT_EQ(prompts.messages(), QStringList{BrokenFileMessage});
+    EXPECT_EQ(windows.editor(), nullptr);
     EXPECT_TRUE(menu->isVisible());
     EXPECT_TRUE(menu->isEnabled());
     EXPECT_FALSE(BusyPointer::shown());
@@ -217,7 +218,7 @@ TEST_F(MainMenuTest, AFileFromTheDesktopOpensLikeTheMenusButtons)
     EXPECT_EQ(state.DocumentPath, QStringLiteral("/tmp/宛名.FOM"));
     menu->openGivenFile(QStringLiteral("/tmp/work.fhl"));
     EXPECT_EQ(state.OpenMode, OpenExistingFile);
-    EXPECT_EQ(prompts.messages(), (QStringList{EditorNotReadyMessage, EditorNotReadyMessage}));
+    EXPECT_EQ(prompts.messages(), (QStringList{BrokenFileMessage, BrokenFileMessage}));
     EXPECT_TRUE(menu->isVisible());
 }
 

@@ -1,0 +1,196 @@
+#include "editor/ui/EditorControls.h"
+
+#include <algorithm>
+
+#include <QAbstractSpinBox>
+#include <QDoubleSpinBox>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QSpinBox>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "app/ui/Artwork.h"
+
+namespace porkane {
+
+// --- EditorColourSwatch -----------------------------------------------------------------
+
+EditorColourSwatch::EditorColourSwatch(QWidget *parent) : QFrame(parent)
+{
+    setCursor(Qt::PointingHandCursor);
+    setFixedSize(sizeHint());
+}
+
+void EditorColourSwatch::setColour(RgbValue colour)
+{
+    colour_ = colour & 0xFFFFFF;
+    update();
+}
+
+void EditorColourSwatch::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setPen(QColor(0x8a, 0x5a, 0x3c));
+    painter.setBrush(Qt::white);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    painter.fillRect(rect().adjusted(2, 2, -2, -2), toQColor(colour_));
+}
+
+void EditorColourSwatch::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && isEnabled())
+        emit clicked();
+}
+
+// --- EditorUpDown ----------------------------------------------------------------
+
+EditorUpDown::EditorUpDown(QWidget *parent) : QWidget(parent)
+{
+    const auto makeArrow = [this](Qt::ArrowType arrow, const QString &name) {
+        auto *button = new QToolButton(this);
+        button->setObjectName(name);
+        button->setArrowType(arrow);
+        button->setAutoRepeat(true);
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setFixedSize(17, 11);
+        button->setStyleSheet(QStringLiteral("QToolButton { border: 1px solid #d2a47f; background: #fff3e6; }"
+                                             "QToolButton:pressed { background: #ffd9b8; }"));
+        return button;
+    };
+    up_ = makeArrow(Qt::UpArrow, QStringLiteral("up"));
+    down_ = makeArrow(Qt::DownArrow, QStringLiteral("down"));
+    connect(up_, &QToolButton::clicked, this, [this] { step(Up); });
+    connect(down_, &QToolButton::clicked, this, [this] { step(Down); });
+    auto *column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(up_);
+    column->addWidget(down_);
+    setFixedSize(17, 22);
+}
+
+void EditorUpDown::setRange(int minimum, int maximum)
+{
+    minimum_ = minimum;
+    maximum_ = std::max(minimum, maximum);
+    setValue(value_);
+}
+
+void EditorUpDown::setValue(int value)
+{
+    value = std::clamp(value, minimum_, maximum_);
+    if (value == value_)
+        return;
+    value_ = value;
+    emit valueChanged(value_);
+}
+
+void EditorUpDown::step(Direction direction)
+{
+    emit pressed(direction);
+    setValue(value_ + int(direction) * step_);
+    emit stepped(direction);
+}
+
+// --- PanelButton -------------------------------------------------------------------
+
+namespace {
+
+QPixmap composeButton(const QString &frame, const QString &icon, QPoint iconOffset, qreal opacity)
+{
+    const QSize size(PanelButton::Side, PanelButton::Side);
+    const QPixmap framePicture = artwork::picture(QStringLiteral("buttons/frame-square-") + frame, size);
+    const qreal ratio = framePicture.devicePixelRatio();
+    QPixmap picture(size * ratio);
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.drawPixmap(0, 0, framePicture);
+    painter.setOpacity(opacity);
+    painter.drawPixmap(QPoint(3, 3) + iconOffset, artwork::picture(QStringLiteral("icons/") + icon, QSize(15, 15)));
+    return picture;
+}
+
+} // namespace
+
+PanelButton::PanelButton(const QString &icon, const QString &toolTip, QWidget *parent)
+    : PictureButton(parent), icon_(icon)
+{
+    setToolTip(toolTip);
+    setOn(false);
+    setActingBounds(Side - 1, Side - 1);
+}
+
+void PanelButton::setOn(bool on)
+{
+    on_ = on;
+    Pictures pictures;
+    pictures.normal = composeButton(on ? QStringLiteral("pressed") : QStringLiteral("normal"), icon_,
+                                    on ? QPoint(1, 1) : QPoint(0, 0), 1.0);
+    pictures.pressed = composeButton(QStringLiteral("pressed"), icon_, QPoint(1, 1), 1.0);
+    pictures.disabled = composeButton(QStringLiteral("disabled"), icon_, QPoint(0, 0), 0.35);
+    setPictures(pictures);
+}
+
+// --- Number fields --------------------------------------------------------------------
+
+namespace {
+
+class SelectAllOnEntry : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::FocusIn) {
+            auto *reason = static_cast<QFocusEvent *>(event);
+            if (reason->reason() != Qt::PopupFocusReason) {
+                // After the click that gave the focus has placed the caret.
+                if (auto *box = qobject_cast<QAbstractSpinBox *>(watched))
+                    QTimer::singleShot(0, box, [box] { box->selectAll(); });
+                else if (auto *line = qobject_cast<QLineEdit *>(watched))
+                    QTimer::singleShot(0, line, [line] { line->selectAll(); });
+            }
+        }
+        return false;
+    }
+};
+
+void styleField(QAbstractSpinBox *field, const QString &name)
+{
+    field->setObjectName(name);
+    field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    field->setFixedWidth(58);
+    field->setKeyboardTracking(true);
+    selectAllOnEntry(field);
+}
+
+} // namespace
+
+void selectAllOnEntry(QWidget *field) { field->installEventFilter(new SelectAllOnEntry(field)); }
+
+QSpinBox *makeNumberField(QWidget *parent, const QString &name, int minimum, int maximum, int step)
+{
+    auto *field = new QSpinBox(parent);
+    field->setRange(minimum, maximum);
+    field->setSingleStep(step);
+    styleField(field, name);
+    return field;
+}
+
+QDoubleSpinBox *makeDecimalField(QWidget *parent, const QString &name)
+{
+    auto *field = new QDoubleSpinBox(parent);
+    field->setDecimals(1);
+    field->setRange(-10.0, 10.0);
+    field->setSingleStep(0.1);
+    styleField(field, name);
+    return field;
+}
+
+} // namespace porkane

@@ -1,0 +1,408 @@
+#include "editor/ui/FormatPanels.h"
+
+#include <cmath>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "app/Prompts.h"
+#include "editor/ui/EditorControls.h"
+
+namespace porkane {
+
+namespace {
+
+constexpr int MaxCharSize = 1000;
+const QStringList Weights = {QStringLiteral("100"), QStringLiteral("200"), QStringLiteral("300"),
+                             QStringLiteral("400"), QStringLiteral("500"), QStringLiteral("600"),
+                             QStringLiteral("700"), QStringLiteral("800"), QStringLiteral("900")};
+
+QLabel *caption(const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QStringLiteral("caption"));
+    return label;
+}
+
+} // namespace
+
+// --- What both panels share ------------------------------------------------------------
+
+EditorFormatPanel::EditorFormatPanel(const QString &title, const QString &prefix, Prompts &prompts, QWidget *parent)
+    : QGroupBox(title, parent), prefix_(prefix), prompts_(prompts)
+{
+    const auto name = [this](const char *role) { return prefix_ + QLatin1String(role); };
+
+    textColour_ = new EditorColourSwatch(this);
+    textColour_->setObjectName(name("TextColour"));
+    textColour_->setToolTip(QStringLiteral("文字色"));
+
+    font_ = new QComboBox(this);
+    font_->setObjectName(name("Font"));
+    font_->setMinimumWidth(150);
+    font_->setMaxVisibleItems(20);
+    font_->setPlaceholderText(QStringLiteral("（指定なし）"));
+    font_->installEventFilter(this);
+
+    width_ = makeNumberField(this, name("Width"), 0, MaxCharSize, 1);
+    height_ = makeNumberField(this, name("Height"), 0, MaxCharSize, 1);
+    width_->setValue(1);
+    height_->setValue(1);
+    sizeBoth_ = new EditorUpDown(this);
+    sizeBoth_->setObjectName(name("SizeBoth"));
+    sizeBoth_->setRange(0, 10);
+    sizeBoth_->setToolTip(QStringLiteral("幅と高さを一緒に変えます"));
+    connect(sizeBoth_, &EditorUpDown::stepped, this, [this](EditorUpDown::Direction direction) {
+        for (QSpinBox *field : {width_, height_}) {
+            if (direction == EditorUpDown::Up && field->value() < field->maximum())
+                field->setValue(field->value() + 1);
+            else if (direction == EditorUpDown::Down && field->value() > 1)
+                field->setValue(field->value() - 1);
+        }
+    });
+
+    letterSpacing_ = makeDecimalField(this, name("LetterSpacing"));
+    lineSpacing_ = makeDecimalField(this, name("LineSpacing"));
+    charRotation_ = makeNumberField(this, name("CharRotation"), 0, 359, 10);
+    lineRotation_ = makeNumberField(this, name("LineRotation"), 0, 359, 10);
+
+    boldWeight_ = new QComboBox(this);
+    boldWeight_->setObjectName(name("BoldWeight"));
+    boldWeight_->addItems(Weights);
+    boldWeight_->setCurrentText(QStringLiteral("900"));
+    boldWeight_->setToolTip(QStringLiteral("ボールドウェイト"));
+    boldWeight_->installEventFilter(this);
+
+    shadow_ = new QCheckBox(QStringLiteral("影文字"), this);
+    shadow_->setObjectName(name("Shadow"));
+    threeD_ = new QCheckBox(QStringLiteral("３Ｄ文字"), this);
+    threeD_->setObjectName(name("ThreeD"));
+    outline_ = new QCheckBox(QStringLiteral("文字輪郭付き"), this);
+    outline_->setObjectName(name("Outline"));
+    for (QCheckBox *box : {shadow_, threeD_, outline_})
+        connect(box, &QCheckBox::toggled, this, [this, box](bool on) { effectBoxToggled(box, on); });
+
+    shadowColour_ = new EditorColourSwatch(this);
+    shadowColour_->setObjectName(name("ShadowColour"));
+    effectColour_ = new EditorColourSwatch(this);
+    effectColour_->setObjectName(name("EffectColour"));
+    shiftVertical_ = makeDecimalField(this, name("ShiftVertical"));
+    shiftHorizontal_ = makeDecimalField(this, name("ShiftHorizontal"));
+
+    for (EditorColourSwatch *swatch : {textColour_, shadowColour_, effectColour_})
+        connect(swatch, &EditorColourSwatch::clicked, this, [this, swatch] { chooseColour(swatch); });
+
+    effectGroup_ = new QWidget(this);
+    effectGroup_->setObjectName(name("EffectGroup"));
+    auto *effectRow = new QHBoxLayout(effectGroup_);
+    effectRow->setContentsMargins(0, 0, 0, 0);
+    effectRow->setSpacing(10);
+    effectRow->addWidget(captioned(QStringLiteral("影文字色"), shadowColour_));
+    effectRow->addWidget(captioned(QStringLiteral("３Ｄ開始・輪郭色"), effectColour_));
+    effectRow->addWidget(captioned(QStringLiteral("縦ずらし量"), shiftVertical_));
+    effectRow->addWidget(captioned(QStringLiteral("横ずらし量"), shiftHorizontal_));
+}
+
+QWidget *EditorFormatPanel::captioned(const QString &text, QWidget *control)
+{
+    auto *group = new QWidget(this);
+    auto *column = new QVBoxLayout(group);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(1);
+    column->addWidget(caption(text, group));
+    column->addWidget(control, 0, Qt::AlignLeft);
+    return group;
+}
+
+QWidget *EditorFormatPanel::row(std::initializer_list<QWidget *> widgets, bool stretch)
+{
+    auto *line = new QWidget(this);
+    auto *layout = new QHBoxLayout(line);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(3);
+    for (QWidget *widget : widgets)
+        layout->addWidget(widget, 0, Qt::AlignBottom);
+    if (stretch)
+        layout->addStretch(1);
+    return line;
+}
+
+void EditorFormatPanel::setFaceNames(const QStringList &faceNames)
+{
+    const InputFormat shown = values();
+    const QSignalBlocker blocker(font_);
+    font_->clear();
+    font_->addItems(faceNames);
+    setFace(shown.faceName);
+}
+
+void EditorFormatPanel::setFace(const QString &faceName)
+{
+    const QSignalBlocker blocker(font_);
+    int index = font_->findText(faceName, Qt::MatchFixedString | Qt::MatchCaseSensitive);
+    if (index < 0 && !faceName.trimmed().isEmpty()) {
+        // A face the system lacks (a file made elsewhere) stays as it is.
+        font_->insertItem(0, faceName);
+        index = 0;
+    }
+    unlistedFace_ = index < 0 ? faceName : QString();
+    font_->setCurrentIndex(index);
+}
+
+void EditorFormatPanel::setWeight(double weight)
+{
+    const QString text = QString::number(weight);
+    if (boldWeight_->findText(text) < 0)
+        boldWeight_->addItem(text);
+    boldWeight_->setCurrentText(text);
+}
+
+InputFormat EditorFormatPanel::values() const
+{
+    InputFormat format;
+    format.textColour = textColour_->colour();
+    format.charWidth = width_->value();
+    format.charHeight = height_->value();
+    format.letterSpacing = letterSpacing_->value();
+    format.lineSpacing = lineSpacing_->value();
+    format.charRotation = charRotation_->value();
+    format.lineRotation = lineRotation_->value();
+    format.boldWeight = boldWeight_->currentText().toDouble();
+    format.faceName = font_->currentIndex() >= 0 ? font_->currentText()
+                      : unlistedFace_.isEmpty()  ? QStringLiteral(" ")
+                                                 : unlistedFace_;
+    format.effectCode = effectCodeOf(shadow_->isChecked(), threeD_->isChecked(), outline_->isChecked());
+    format.shadowColour = shadowColour_->colour();
+    format.shiftVertical = shiftVertical_->value();
+    format.shiftHorizontal = shiftHorizontal_->value();
+    format.effectColour = effectColour_->colour();
+    return format;
+}
+
+void EditorFormatPanel::showValues(const InputFormat &format)
+{
+    textColour_->setColour(format.textColour);
+    width_->setValue(int(std::lround(format.charWidth)));
+    height_->setValue(int(std::lround(format.charHeight)));
+    letterSpacing_->setValue(format.letterSpacing);
+    lineSpacing_->setValue(format.lineSpacing);
+    charRotation_->setValue(int(std::lround(format.charRotation)));
+    lineRotation_->setValue(int(std::lround(format.lineRotation)));
+    shadowColour_->setColour(format.shadowColour);
+    effectColour_->setColour(format.effectColour);
+    shiftVertical_->setValue(format.shiftVertical);
+    shiftHorizontal_->setValue(format.shiftHorizontal);
+    setFace(format.faceName);
+}
+
+void EditorFormatPanel::chooseColour(EditorColourSwatch *swatch)
+{
+    if (const std::optional<qint32> colour = prompts_.chooseColour(swatch->colour()))
+        swatch->setColour(*colour);
+    emit focusBack();
+}
+
+void EditorFormatPanel::effectBoxToggled(QCheckBox *box, bool on)
+{
+    if (settingEffects_)
+        return;
+    // The shadow and the three-dimensional text exclude each other.
+    settingEffects_ = true;
+    if (on && box == shadow_)
+        threeD_->setChecked(false);
+    else if (on && box == threeD_)
+        shadow_->setChecked(false);
+    settingEffects_ = false;
+    if (prefix_ == QLatin1String("input"))
+        effectGroup_->setEnabled(shadow_->isChecked() || threeD_->isChecked() || outline_->isChecked());
+}
+
+bool EditorFormatPanel::eventFilter(QObject *watched, QEvent *event)
+{
+    // Enter in a list moves on to the next control, as Tab does.
+    if (event->type() == QEvent::KeyPress && (watched == font_ || watched == boldWeight_)) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            focusNextChild();
+            return true;
+        }
+    }
+    return QGroupBox::eventFilter(watched, event);
+}
+
+// --- 入力書式 -------------------------------------------------------------------------------
+
+InputFormatPanel::InputFormatPanel(Prompts &prompts, QWidget *parent)
+    : EditorFormatPanel(QStringLiteral("入力書式"), QStringLiteral("input"), prompts, parent)
+{
+    setObjectName(QStringLiteral("inputFormatPanel"));
+    const auto toggle = [this](const char *role, const QString &icon, const QString &tip) {
+        auto *button = new PanelButton(icon, tip, this);
+        button->setObjectName(prefix_ + QLatin1String(role));
+        connect(button, &PictureButton::clicked, this, [this, button] { setToggle(button, !button->isOn()); });
+        return button;
+    };
+    bold_ = toggle("Bold", QStringLiteral("format-bold"), QStringLiteral("ボールド"));
+    italic_ = toggle("Italic", QStringLiteral("format-italic"), QStringLiteral("イタリック"));
+    underline_ = toggle("Underline", QStringLiteral("format-underline"), QStringLiteral("アンダーライン"));
+    strikeOut_ = toggle("StrikeOut", QStringLiteral("format-strike-out"), QStringLiteral("取り消し線"));
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setSpacing(5);
+    layout->addWidget(row({captioned(QStringLiteral("文字色"), textColour_),
+                           captioned(QStringLiteral("フォント名"), font_)}));
+    layout->addWidget(row({captioned(QStringLiteral("文字サイズ"),
+                                     row({caption(QStringLiteral("幅："), this), width_,
+                                          caption(QStringLiteral("高："), this), height_, sizeBoth_},
+                                         false)),
+                           captioned(QStringLiteral("文字飾り"),
+                                     row({bold_, italic_, underline_, strikeOut_, boldWeight_}, false))}));
+    layout->addWidget(row({captioned(QStringLiteral("字間"), letterSpacing_),
+                           captioned(QStringLiteral("行間"), lineSpacing_),
+                           captioned(QStringLiteral("文字回転"), charRotation_),
+                           captioned(QStringLiteral("行回転角"), lineRotation_)}));
+    layout->addWidget(row({shadow_, threeD_, outline_}));
+    layout->addWidget(effectGroup_);
+    layout->addStretch(1);
+    updateEnabledControls();
+}
+
+void InputFormatPanel::setToggle(PanelButton *button, bool on)
+{
+    button->setOn(on);
+    updateEnabledControls();
+}
+
+void InputFormatPanel::updateEnabledControls()
+{
+    boldWeight_->setEnabled(bold_->isOn());
+    effectGroup_->setEnabled(shadow_->isChecked() || threeD_->isChecked() || outline_->isChecked());
+}
+
+InputFormat InputFormatPanel::values() const
+{
+    InputFormat format = EditorFormatPanel::values();
+    format.bold = bold_->isOn();
+    format.italic = italic_->isOn();
+    format.underline = underline_->isOn();
+    format.strikeOut = strikeOut_->isOn();
+    return format;
+}
+
+void InputFormatPanel::setValues(const InputFormat &format)
+{
+    showValues(format);
+    setWeight(format.boldWeight);
+    bold_->setOn(format.bold);
+    italic_->setOn(format.italic);
+    underline_->setOn(format.underline);
+    strikeOut_->setOn(format.strikeOut);
+    shadow_->setChecked(hasShadow(format.effectCode));
+    threeD_->setChecked(hasThreeD(format.effectCode));
+    outline_->setChecked(hasOutline(format.effectCode));
+    updateEnabledControls();
+}
+
+// --- 書式変更 -------------------------------------------------------------------------------
+
+ChangeFormatPanel::ChangeFormatPanel(Prompts &prompts, QWidget *parent)
+    : EditorFormatPanel(QStringLiteral("書式変更"), QStringLiteral("change"), prompts, parent)
+{
+    setObjectName(QStringLiteral("changeFormatPanel"));
+    const auto apply = [this](FormatCommand command, const char *icon, const QString &caption) {
+        return makeApplyButton(command, QLatin1String(icon), caption);
+    };
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setSpacing(5);
+    layout->addWidget(row({captioned(QStringLiteral("文字色"),
+                                     row({textColour_, apply(ApplyColour, "apply", QStringLiteral("文字色設定反映"))},
+                                         false)),
+                           captioned(QStringLiteral("フォント名"),
+                                     row({font_, apply(ApplyFont, "apply", QStringLiteral("フォント設定反映"))},
+                                         false))}));
+    layout->addWidget(row(
+        {captioned(QStringLiteral("文字サイズ"),
+                   row({caption(QStringLiteral("幅："), this), width_, caption(QStringLiteral("高："), this), height_,
+                        sizeBoth_, apply(ApplySize, "apply", QStringLiteral("文字サイズ設定反映"))},
+                       false)),
+         captioned(QStringLiteral("文字飾り"),
+                   row({apply(ApplyBold, "format-bold", QStringLiteral("ボールド")),
+                        apply(ApplyItalic, "format-italic", QStringLiteral("イタリック")),
+                        apply(ApplyUnderline, "format-underline", QStringLiteral("アンダーライン")),
+                        apply(ApplyStrikeOut, "format-strike-out", QStringLiteral("取り消し線")),
+                        apply(ApplyPlain, "format-plain", QStringLiteral("ボールド（標準に戻す）")), boldWeight_},
+                       false))}));
+    layout->addWidget(row(
+        {captioned(QStringLiteral("字間"),
+                   row({letterSpacing_, apply(ApplyLetterSpacing, "apply", QStringLiteral("字間設定反映"))}, false)),
+         captioned(QStringLiteral("行間"),
+                   row({lineSpacing_, apply(ApplyLineSpacing, "apply", QStringLiteral("行間設定反映"))}, false)),
+         captioned(QStringLiteral("文字回転"),
+                   row({charRotation_, apply(ApplyCharRotation, "apply", QStringLiteral("文字回転設定反映"))}, false)),
+         captioned(QStringLiteral("行回転角"),
+                   row({lineRotation_, apply(ApplyLineRotation, "apply", QStringLiteral("行回転設定反映"))},
+                       false))}));
+    layout->addWidget(row(
+        {captioned(QStringLiteral("文字揃え"),
+                   row({apply(AlignCharsTop, "align-chars-top", QStringLiteral("文字上揃え")),
+                        apply(AlignCharsCentre, "align-chars-centre", QStringLiteral("文字センター揃え")),
+                        apply(AlignCharsBottom, "align-chars-bottom", QStringLiteral("文字下揃え"))},
+                       false)),
+         captioned(QStringLiteral("行揃え"),
+                   row({apply(AlignLinesTop, "align-lines-top", QStringLiteral("行上揃え")),
+                        apply(AlignLinesCentre, "align-lines-centre", QStringLiteral("行センター揃え")),
+                        apply(AlignLinesBottom, "align-lines-bottom", QStringLiteral("行下揃え"))},
+                       false))}));
+
+    effectsShown_ = new QCheckBox(QStringLiteral("影文字設定"), this);
+    effectsShown_->setObjectName(QStringLiteral("changeEffectsShown"));
+    layout->addWidget(effectsShown_);
+
+    // The effect boxes, colours and shifts, applied together.
+    auto *effects = new QWidget(this);
+    effects->setObjectName(QStringLiteral("changeEffects"));
+    auto *effectsLayout = new QVBoxLayout(effects);
+    effectsLayout->setContentsMargins(12, 0, 0, 0);
+    effectsLayout->setSpacing(4);
+    effectsLayout->addWidget(row({shadow_, threeD_, outline_}));
+    effectsLayout->addWidget(
+        row({effectGroup_, apply(ApplyEffects, "apply", QStringLiteral("影文字設定反映"))}));
+    QSizePolicy keepRoom = effects->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);
+    effects->setSizePolicy(keepRoom);
+    effects->hide();
+    layout->addWidget(effects);
+    layout->addStretch(1);
+    connect(effectsShown_, &QCheckBox::toggled, this, [this, effects](bool on) {
+        effects->setVisible(on);
+        emit focusBack();
+    });
+}
+
+PanelButton *ChangeFormatPanel::makeApplyButton(FormatCommand command, const QString &icon, const QString &caption)
+{
+    auto *button = new PanelButton(icon, caption, this);
+    button->setObjectName(QStringLiteral("apply%1").arg(int(command)));
+    connect(button, &PictureButton::clicked, this, [this, command] { emit applyRequested(command); });
+    applyButtons_[std::size_t(command)] = button;
+    return button;
+}
+
+PanelButton *ChangeFormatPanel::applyButton(FormatCommand command) const
+{
+    return applyButtons_.at(std::size_t(command));
+}
+
+void ChangeFormatPanel::showAttributes(const InputFormat &format)
+{
+    showValues(format);
+}
+
+} // namespace porkane

@@ -11,8 +11,4 @@ inline const QString BrokenFileMessage =
 inline const QString OverwriteQuestion = QStringLiteral("ファイルを上書きしますか？");
 inline const QString SaveFailedMessage = QStringLiteral("ファイルを保存できませんでした。");
 
-// Shown while a window is not part of the program yet.
-inline const QString EditorNotReadyMessage = QStringLiteral("文字入力画面は準備中です。");
-inline const QString FormatSettingsNotReadyMessage = QStringLiteral("書式設定画面は準備中です。");
-
 } // namespace porkane

@@ -8,6 +8,7 @@
 #include "app/ui/BusyPointer.h"
 #include "app/ui/MainMenuWindow.h"
 #include "editor/ui/EditorWindow.h"
+#include "format/ui/FormatSettingsDialog.h"
 #include "sheet/ui/TemplateDesignerWindow.h"
 
 namespace porkane {
@@ -106,14 +107,14 @@ void ProgramWindows::showMainMenu()
 
 void ProgramWindows::openFormatSettings()
 {
-    // The format-settings dialog is not built yet.
-    BusyPointer::clear();
-    state_.prompts->tell(FormatSettingsNotReadyMessage, PromptIcon::Information);
-    showMainMenu();
+    formatSettings_ = FormatSettingsDialog::openOnDefaultFormat(state_, mainMenu_);
 }
 
 bool ProgramWindows::closeWindowsForExit()
 {
+    // Closing the format dialog writes its sample settings.
+    if (formatSettings_)
+        formatSettings_->close();
     // The designer first: over the editor it gives the editor back.
     if (designer_ && designer_->isVisible() && !designer_->close())
         return false;

@@ -16,9 +16,8 @@ struct AppState;
 
 // The program's windows and how they reach each other. main() makes one;
 // it knows every window library, so the windows need not know each other.
-//
-// The format-settings dialog is not part of the program yet: opening it
-// shows "書式設定画面は準備中です。" and brings the main menu back.
+class FormatSettingsDialog;
+
 class ProgramWindows : public QObject, public WindowHub {
     Q_OBJECT
 public:
@@ -47,6 +46,7 @@ private:
     QPointer<MainMenuWindow> mainMenu_;
     QPointer<TemplateDesignerWindow> designer_;
     QPointer<EditorWindow> editor_;
+    QPointer<FormatSettingsDialog> formatSettings_;
 };
 
 } // namespace porkane

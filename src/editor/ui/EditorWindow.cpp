@@ -32,6 +32,8 @@
 #include "editor/SaveNames.h"
 #include "editor/TextEditing.h"
 #include "editor/ui/EditorControls.h"
+#include "format/ui/FormatSettingsDialog.h"
+#include "print/ui/PrintPanel.h"
 #include "editor/ui/EditorTextBox.h"
 #include "editor/ui/FormatPanels.h"
 #include "editor/ui/SheetView.h"
@@ -1008,6 +1010,31 @@ bool EditorWindow::eventFilter(QObject *watched, QEvent *event)
 
 // --- Toolbar ---------------------------------------------------------------------------------------------
 
+void EditorWindow::showPrintPanel()
+{
+    textBox_->setFocus();
+    const PrintOptions options{printOffsetLeft_, printOffsetTop_, forcePrintOverrun_ != 0};
+    if (!printPanel_) {
+        printPanel_ = new PrintPanel(
+            state_, state_.document, options,
+            [this](const PrintOptions &changed) {
+                setPrintOffsets(changed.offsetLeft, changed.offsetTop);
+                setForcePrintOverrun(changed.overflow);
+            },
+            this);
+    } else {
+        printPanel_->setOptions(options);
+    }
+    printPanel_->showPanel();
+}
+
+void EditorWindow::openFormatSettings()
+{
+    FormatSettingsDialog *dialog = FormatSettingsDialog::openOnInputFormat(state_, inputFormat(), this);
+    connect(dialog, &FormatSettingsDialog::inputFormatApplied, this,
+            [this](const InputFormat &format) { setInputFormat(format); });
+}
+
 void EditorWindow::runToolButton(int index)
 {
     switch (index) {
@@ -1019,10 +1046,10 @@ void EditorWindow::runToolButton(int index)
         saveDocument();
         break;
     case PrintButton:
-        // wired to the print panel
+        showPrintPanel();
         break;
     case FormatSettingsButton:
-        // wired to the format-settings dialog (on inputFormat())
+        openFormatSettings();
         break;
     case TemplateButton:
         openDesigner();

@@ -2,12 +2,15 @@
 
 #include <array>
 
+#include <QPointer>
+
 #include "app/ui/SkinnedWindow.h"
 #include "editor/ApplyFormat.h"
 #include "editor/EditorClipboard.h"
 #include "editor/EditorSettingsFile.h"
 #include "editor/InputFormat.h"
 #include "editor/UndoHistory.h"
+#include "print/ui/PrintPanel.h"
 #include "render/LabelCanvas.h"
 #include "render/SheetImage.h"
 
@@ -124,6 +127,11 @@ public:
     void attributeCopy();
     void applyFormat(FormatCommand command);
     void openDesigner();
+    // The print panel over the sheet view (toolbar "印刷").
+    void showPrintPanel();
+    // The format-settings dialog on the input format (toolbar "書式設定").
+    void openFormatSettings();
+    PrintPanel *printPanel() const { return printPanel_; }
     // Makes a label current, as a click on it does.
     void selectLabel(int label);
 
@@ -220,6 +228,7 @@ private:
     QCheckBox *imageFirstBox_ = nullptr;
     QMenu *popupMenu_ = nullptr;
     QMenu *imageMenu_ = nullptr;
+    QPointer<PrintPanel> printPanel_; // made when first shown
 };
 
 } // namespace porkane

@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTest>
@@ -9,6 +10,7 @@
 #include "app/ui/BusyPointer.h"
 #include "app/ui/MainMenuWindow.h"
 #include "app/ui/PictureButton.h"
+#include "format/ui/FormatSettingsDialog.h"
 #include "core/FileIO.h"
 #include "format/DefaultFormatFile.h"
 #include "sheet/TemplateFile.h"
@@ -312,10 +314,19 @@ TEST_F(MainMenuTest, PrinterAndFormatButtons)
     EXPECT_EQ(prompts.last().kind, AskedPrompt::Printer);
     EXPECT_NE(state.printer, nullptr);
 
+    // The format dialog opens on the default format with the menu disabled
+    // until it closes.
     clickButton(menu->button(4));
-    EXPECT_EQ(prompts.last().text, FormatSettingsNotReadyMessage);
-    EXPECT_TRUE(menu->isEnabled());
+    FormatSettingsDialog *dialog = nullptr;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (window->objectName() == QLatin1String("Form1") && window->isVisible())
+            dialog = qobject_cast<FormatSettingsDialog *>(window);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(state.FormatForEditor, 0);
+    EXPECT_FALSE(menu->isEnabled());
     EXPECT_FALSE(BusyPointer::shown());
+    dialog->close();
+    EXPECT_TRUE(menu->isEnabled());
 }
 
 TEST_F(MainMenuTest, TitleBarButtonsMinimiseAndClose)

@@ -322,13 +322,12 @@ TEST_F(FormatDialogTest, EnterMovesToTheNextFieldAndFocusSelectsTheText)
     QApplication::setActiveWindow(dialog);
     ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
     spin(1)->setFocus();
-    QTest::qWait(1);
-    EXPECT_EQ(field(1)->selectedText(), QStringLiteral("30"));
+    // The selection is made once the focus event has been handled.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return field(1)->selectedText() == QStringLiteral("30"); }, 2000));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_EQ(field(1)->text(), QStringLiteral("30"));
     EXPECT_EQ(QApplication::focusWidget(), spin(2));
-    QTest::qWait(1);
-    EXPECT_EQ(field(2)->selectedText(), QStringLiteral("40"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return field(2)->selectedText() == QStringLiteral("40"); }, 2000));
     // The arrow keys step the field's spin button.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
     EXPECT_EQ(field(2)->text(), QStringLiteral("41"));

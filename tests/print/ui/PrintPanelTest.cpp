@@ -289,8 +289,9 @@ TEST_F(PrintPanelTest, EnteringAFieldSelectsItsText)
     QLineEdit *box = field(QStringLiteral("offsetLeft"));
     box->deselect();
     box->setFocus(Qt::MouseFocusReason);
-    QTest::qWait(20);
-    EXPECT_EQ(box->selectedText(), QStringLiteral("12.5"));
+    // The selection is made once the focus event has been handled.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return box->selectedText() == QStringLiteral("12.5"); }, 2000))
+        << box->selectedText().toStdString();
 }
 
 TEST_F(PrintPanelTest, KeepsOffsetsAndOptionInTheEditorSettings)

@@ -27,7 +27,7 @@
 #include "core/Rounding.h"
 #include "format/DefaultFormatFile.h"
 #include "format/FormatValues.h"
-#include "format/ui/ColourSwatch.h"
+#include "app/ui/ColourSwatch.h"
 #include "format/ui/SampleView.h"
 #include "format/ui/SpinField.h"
 #include "render/TextScale.h"

@@ -18,7 +18,7 @@
 #include "app/ui/PictureButton.h"
 #include "document/LabelDocument.h"
 #include "editor/InputFormat.h"
-#include "format/ui/ColourSwatch.h"
+#include "app/ui/ColourSwatch.h"
 #include "format/ui/FormatSettingsDialog.h"
 #include "format/ui/SampleView.h"
 #include "format/ui/SpinField.h"

@@ -1,4 +1,4 @@
-#include "format/ui/ColourSwatch.h"
+#include "app/ui/ColourSwatch.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -33,6 +33,7 @@
 #include "editor/TextEditing.h"
 #include "editor/ui/EditorControls.h"
 #include "format/ui/FormatSettingsDialog.h"
+#include "image/ui/ImagePasteDialog.h"
 #include "print/ui/PrintPanel.h"
 #include "editor/ui/EditorTextBox.h"
 #include "editor/ui/FormatPanels.h"
@@ -46,6 +47,11 @@ namespace {
 
 const QString CloseQuestion = QStringLiteral("保存せずに終了しますか？");
 const QString NameMissingMessage = QStringLiteral("ファイル名を入力してください。");
+const QString ImageLimitMessage = QStringLiteral("これ以上画像を貼り付けられません。");
+
+// Key steps of a focused image object, in view pixels.
+constexpr double ObjectStep = 56.7;
+constexpr double ObjectFineStep = 5.67;
 
 struct ToolButtonInfo {
     const char *icon;
@@ -156,8 +162,7 @@ void EditorWindow::buildControls()
 
     imageMenu_ = new QMenu(this);
     imageMenu_->setObjectName(QStringLiteral("mnuPic"));
-    // "編集" and "削除": wired to the image paste dialog.
-    imageMenu_->addAction(QStringLiteral("編集"));
+    imageMenu_->addAction(QStringLiteral("編集"), this, [this] { editImage(ImageEditSlot_); });
     imageMenu_->addAction(QStringLiteral("テキストより前面に移動"), this, [this] { setImageLayer(0); });
     imageMenu_->addAction(QStringLiteral("テキストより背面に移動"), this, [this] { setImageLayer(1); });
     imageMenu_->addSeparator();
@@ -860,8 +865,27 @@ void EditorWindow::hitImage(int imageNumber, QMouseEvent *event)
     drag_.DragTop = qint32(roundHalfEven(place[PlacementTop] * zoom_));
     DragOffsetX_ = drag_.DragLeft - qint32(std::floor(event->position().x()));
     DragOffsetY_ = drag_.DragTop - qint32(std::floor(event->position().y()));
+    // The image's object now has the keyboard.
+    objectFocused_ = true;
+    objectLeft_ = place[PlacementLeft] * zoom_;
+    objectTop_ = place[PlacementTop] * zoom_;
+    ImageEditSlot_ = index;
     if (event->button() == Qt::RightButton)
         showImageMenu(event->globalPosition().toPoint());
+}
+
+void EditorWindow::imageDoubleClicked(QMouseEvent *event)
+{
+    if (!started_ || state_.ModalMode != ModalNone || SelectedImage_ == 0 || event->button() != Qt::LeftButton)
+        return;
+    const ImagePlacementRow &place = state_.document.ImagePlacement(SelectedImage_);
+    const QSize size = state_.document.picture(SelectedImage_).size();
+    const QRectF object(place[PlacementLeft] * zoom_, place[PlacementTop] * zoom_, size.width() * zoom_,
+                        size.height() * zoom_);
+    if (object.contains(event->position())) {
+        DragArmed_ = false;
+        editImage(SelectedImage_);
+    }
 }
 
 void EditorWindow::selectImage(qint32 pictureIndex)
@@ -869,6 +893,7 @@ void EditorWindow::selectImage(qint32 pictureIndex)
     if (!started_ || pictureIndex < 1 || pictureIndex > LabelDocument::MaxImages + 1)
         return;
     SelectedImage_ = pictureIndex;
+    objectFocused_ = false;
     // The marks: DrawSelectSub's dots over the picture, sparing its
     // see-through colour (or the near-white of a picture without one).
     const QImage &picture = state_.document.picture(pictureIndex);
@@ -901,6 +926,7 @@ void EditorWindow::clearImageSelection()
         return;
     SelectedImage_ = 0;
     DragArmed_ = false;
+    objectFocused_ = false;
     selectionMarks_ = QImage();
     updateToolButtons();
     repaintSheet();
@@ -927,6 +953,8 @@ void EditorWindow::sheetReleased(QMouseEvent *event)
         ImagePlacementRow &place = state_.document.ImagePlacement(SelectedImage_);
         place[PlacementLeft] = drag_.DragLeft;
         place[PlacementTop] = drag_.DragTop;
+        objectLeft_ = place[PlacementLeft] * zoom_;
+        objectTop_ = place[PlacementTop] * zoom_;
         Modified_ = true;
     }
     dragMoved_ = false;
@@ -941,28 +969,49 @@ bool EditorWindow::sheetKeyPressed(QKeyEvent *event)
         textBox_->setFocus(Qt::OtherFocusReason);
         return true;
     }
-    const int step = (event->modifiers() & Qt::ShiftModifier) ? 1 : 10;
+    // Delete removes the image from the document, not just from the view.
+    if (event->key() == Qt::Key_Delete) {
+        deleteSelectedImage();
+        return true;
+    }
     int dx = 0;
     int dy = 0;
     switch (event->key()) {
     case Qt::Key_Left:
-        dx = -step;
+        dx = -1;
         break;
     case Qt::Key_Right:
-        dx = step;
+        dx = 1;
         break;
     case Qt::Key_Up:
-        dy = -step;
+        dy = -1;
         break;
     case Qt::Key_Down:
-        dy = step;
+        dy = 1;
         break;
     default:
         return false;
     }
+    const bool fine = event->modifiers() & Qt::ShiftModifier;
+    if (objectFocused_)
+        return moveFocusedObject(dx, dy, fine);
+    const int step = fine ? 1 : 10;
     ImagePlacementRow &place = state_.document.ImagePlacement(SelectedImage_);
-    place[PlacementLeft] += dx;
-    place[PlacementTop] += dy;
+    place[PlacementLeft] += dx * step;
+    place[PlacementTop] += dy * step;
+    Modified_ = true;
+    repaintSheet();
+    return true;
+}
+
+bool EditorWindow::moveFocusedObject(int dx, int dy, bool fine)
+{
+    const double step = fine ? ObjectFineStep : ObjectStep;
+    objectLeft_ += dx * step;
+    objectTop_ += dy * step;
+    ImagePlacementRow &place = state_.document.ImagePlacement(SelectedImage_);
+    place[PlacementLeft] = roundToInt32(objectLeft_ / zoom_);
+    place[PlacementTop] = roundToInt32(objectTop_ / zoom_);
     Modified_ = true;
     repaintSheet();
     return true;
@@ -993,6 +1042,9 @@ bool EditorWindow::eventFilter(QObject *watched, QEvent *event)
         return true;
     case QEvent::MouseButtonRelease:
         sheetReleased(static_cast<QMouseEvent *>(event));
+        return true;
+    case QEvent::MouseButtonDblClick:
+        imageDoubleClicked(static_cast<QMouseEvent *>(event));
         return true;
     case QEvent::KeyPress:
         return sheetKeyPressed(static_cast<QKeyEvent *>(event));
@@ -1064,10 +1116,10 @@ void EditorWindow::runToolButton(int index)
         paste();
         break;
     case PasteImageButton:
-        // wired to the image paste dialog
+        pasteImage();
         break;
     case DeleteImageButton:
-        // wired to the image paste dialog's image commands
+        deleteSelectedImage();
         break;
     case UndoButton:
         undo();
@@ -1087,6 +1139,94 @@ void EditorWindow::runToolButton(int index)
     default:
         break;
     }
+}
+
+// --- Image objects ---------------------------------------------------------------------------------------
+
+ImagePasteDialog *EditorWindow::imageDialog() const { return imageDialog_.data(); }
+
+void EditorWindow::pasteImage()
+{
+    if (!started_ || state_.ModalMode != ModalNone || imageDialog_)
+        return;
+    if (state_.document.ImageCount() >= LabelDocument::MaxImages) {
+        state_.prompts->tell(ImageLimitMessage, PromptIcon::Exclamation);
+        return;
+    }
+    ImageEditSlot_ = 0;
+    openImageDialog(new ImagePasteDialog(state_, this));
+}
+
+void EditorWindow::editImage(qint32 pictureIndex)
+{
+    if (pictureIndex == 0)
+        pictureIndex = SelectedImage_;
+    if (!started_ || state_.ModalMode != ModalNone || imageDialog_ || pictureIndex < 1 ||
+        pictureIndex > LabelDocument::MaxImages || state_.document.picture(pictureIndex).isNull())
+        return;
+    ImageEditSlot_ = pictureIndex;
+    const ImagePlacementRow &place = state_.document.ImagePlacement(pictureIndex);
+    openImageDialog(new ImagePasteDialog(state_, state_.document.picture(pictureIndex),
+                                         place[PlacementTransparent] == 1, place[PlacementColour], this));
+}
+
+void EditorWindow::openImageDialog(ImagePasteDialog *dialog)
+{
+    imageDialog_ = dialog;
+    connect(dialog, &ImagePasteDialog::finished, this, [this, dialog](bool accepted) {
+        receiveImage(dialog, accepted);
+        dialog->deleteLater();
+    });
+    dialog->open();
+}
+
+void EditorWindow::receiveImage(ImagePasteDialog *dialog, bool accepted)
+{
+    imageDialog_ = nullptr;
+    const QImage picture = dialog->picture();
+    if (!started_ || !accepted || picture.isNull())
+        return;
+    const qint32 flag = dialog->transparent() ? 1 : 0;
+    const RgbValue colour = dialog->transparentColour();
+    qint32 index = ImageEditSlot_;
+    if (index == 0) {
+        if (state_.document.ImageCount() >= LabelDocument::MaxImages)
+            return;
+        // A new image starts at the top left of the part of the sheet in view.
+        const qint32 left = roundToInt32(-sheetViewport_->viewLeftTwips() / double(state_.TwipsPerPixelX) / zoom_);
+        const qint32 top = roundToInt32(-sheetViewport_->viewTopTwips() / double(state_.TwipsPerPixelY) / zoom_);
+        const int number = state_.document.addImage(picture, {left, top, flag, colour, 0});
+        index = state_.document.ImageSlot(number);
+    } else {
+        state_.document.setPicture(index, picture);
+        ImagePlacementRow &place = state_.document.ImagePlacement(index);
+        place[PlacementTransparent] = flag;
+        place[PlacementColour] = colour;
+    }
+    ImageEditSlot_ = 0;
+    Modified_ = true;
+    imageFirstBox_->setChecked(true);
+    if (SelectedImage_ != 0 && SelectedImage_ != index)
+        clearImageSelection();
+    selectImage(index);
+}
+
+void EditorWindow::deleteSelectedImage()
+{
+    if (!started_ || SelectedImage_ == 0 || state_.ModalMode != ModalNone)
+        return;
+    const qint32 deleting = SelectedImage_;
+    for (int number = 1; number <= state_.document.ImageCount(); ++number) {
+        if (state_.document.ImageSlot(number) == deleting) {
+            state_.document.deleteImage(number);
+            Modified_ = true;
+            break;
+        }
+    }
+    if (ImageEditSlot_ == deleting)
+        ImageEditSlot_ = 0;
+    clearImageSelection();
+    textBox_->setFocus(Qt::OtherFocusReason);
 }
 
 void EditorWindow::openDesigner()

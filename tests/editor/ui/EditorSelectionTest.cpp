@@ -127,11 +127,14 @@ TEST_F(EditorSelectionTest, AnImageOverALabelIsChosenOnlyWhenImagesComeFirst)
     EXPECT_EQ(window.selectedImage(), document().ImageSlot(1));
 }
 
-TEST_F(EditorSelectionTest, ArrowKeysMoveASelectedImageBy10AndWithShiftBy1)
+TEST_F(EditorSelectionTest, ArrowKeysMoveAnImageSelectedInTheSheetViewBy10AndWithShiftBy1)
 {
+    // Selected by the program, as a pasted image is: the sheet view has the
+    // keys (a click gives them to the image's object instead).
     EditorWindow &window = openDocument(documentWithImage());
-    clickSheet(QPointF(160, 60));
+    window.selectImage(document().ImageSlot(1));
     ASSERT_NE(window.selectedImage(), 0);
+    ASSERT_FALSE(window.imageObjectFocused());
     sheetKey(Qt::Key_Right, Qt::ShiftModifier);
     EXPECT_EQ(placement()[PlacementLeft], 151);
     sheetKey(Qt::Key_Right);

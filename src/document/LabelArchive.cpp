@@ -156,27 +156,22 @@ void extractMember(QIODevice &archive, const ArchiveDirectory &directory, int po
 
 namespace LinkMake {
 
-void pack(const QStringList &memberList, const QString &archiveName, const QString &archiveFolder,
-          const QString &sourceFolder)
+namespace {
+
+// The member headers for members of the given names and lengths, in order.
+QByteArray memberHeaders(const QStringList &names, const std::vector<qint64> &lengths, const QString &archivePath)
 {
-    const QString archivePath = joinPath(archiveFolder, archiveName);
-    const qsizetype count = memberList.size();
+    const qsizetype count = names.size();
     if (count == 0)
         throw FileError(QStringLiteral("nothing to pack into %1").arg(shownPath(archivePath)));
-
     QByteArray headers;
     qint64 runningOffset = 0;
-    std::vector<QString> sources;
     for (qsizetype i = 0; i < count; ++i) {
-        const QString &name = memberList[i];
-        const QString source = joinPath(sourceFolder, name);
-        const QFileInfo info(source);
-        if (!info.isFile())
-            throw FileError(QStringLiteral("the member %1 to be packed is missing").arg(shownPath(source)));
+        const QString &name = names[i];
         const std::optional<QByteArray> nameBytes = tryEncodeCp932(name);
         if (!isPlainMemberName(name) || !nameBytes || nameBytes->size() > 0x7FFF)
             throw FileError(QStringLiteral("%1 cannot be named in a label file").arg(name));
-        const qint64 length = info.size();
+        const qint64 length = lengths[std::size_t(i)];
         if (length > 0x7FFFFFFF || runningOffset + length > 0x7FFFFFFF)
             throw FileError(QStringLiteral("%1 is too large for a label file").arg(name));
 
@@ -187,12 +182,36 @@ void pack(const QStringList &memberList, const QString &archiveName, const QStri
         headers += *nameBytes;
         append<qint32>(headers, qint32(length));
         runningOffset += length;
-        sources.push_back(source);
     }
+    return headers;
+}
+
+FileError cannotWrite(const QString &archivePath, const QSaveFile &archive)
+{
+    return FileError(QStringLiteral("cannot write %1: %2").arg(shownPath(archivePath), archive.errorString()));
+}
+
+} // namespace
+
+void pack(const QStringList &memberList, const QString &archiveName, const QString &archiveFolder,
+          const QString &sourceFolder)
+{
+    const QString archivePath = joinPath(archiveFolder, archiveName);
+    std::vector<QString> sources;
+    std::vector<qint64> lengths;
+    for (const QString &name : memberList) {
+        const QString source = joinPath(sourceFolder, name);
+        const QFileInfo info(source);
+        if (!info.isFile())
+            throw FileError(QStringLiteral("the member %1 to be packed is missing").arg(shownPath(source)));
+        sources.push_back(source);
+        lengths.push_back(info.size());
+    }
+    const QByteArray headers = memberHeaders(memberList, lengths, archivePath);
 
     QSaveFile archive(archivePath);
     if (!archive.open(QIODevice::WriteOnly) || archive.write(headers) != headers.size())
-        throw FileError(QStringLiteral("cannot write %1: %2").arg(shownPath(archivePath), archive.errorString()));
+        throw cannotWrite(archivePath, archive);
     for (const QString &source : sources) {
         QFile member(source);
         if (!member.open(QIODevice::ReadOnly) || !copyBytes(member, archive, member.size()) ||
@@ -200,7 +219,28 @@ void pack(const QStringList &memberList, const QString &archiveName, const QStri
             throw FileError(QStringLiteral("cannot pack %1 into %2").arg(shownPath(source), shownPath(archivePath)));
     }
     if (!archive.commit())
-        throw FileError(QStringLiteral("cannot write %1: %2").arg(shownPath(archivePath), archive.errorString()));
+        throw cannotWrite(archivePath, archive);
+}
+
+void packBytes(const std::vector<MemberBytes> &members, const QString &archivePath)
+{
+    QStringList names;
+    std::vector<qint64> lengths;
+    for (const MemberBytes &member : members) {
+        names.append(member.name);
+        lengths.push_back(member.bytes.size());
+    }
+    const QByteArray headers = memberHeaders(names, lengths, archivePath);
+
+    QSaveFile archive(archivePath);
+    if (!archive.open(QIODevice::WriteOnly) || archive.write(headers) != headers.size())
+        throw cannotWrite(archivePath, archive);
+    for (const MemberBytes &member : members) {
+        if (archive.write(member.bytes) != member.bytes.size() || !archive.putChar('\0'))
+            throw cannotWrite(archivePath, archive);
+    }
+    if (!archive.commit())
+        throw cannotWrite(archivePath, archive);
 }
 
 } // namespace LinkMake

@@ -49,6 +49,13 @@ namespace LinkMake {
 // when it is complete. Throws FileError.
 void pack(const QStringList &memberList, const QString &archiveName, const QString &archiveFolder,
           const QString &sourceFolder);
+
+// The same archive from members already in memory, in their order.
+struct MemberBytes {
+    QString name;
+    QByteArray bytes;
+};
+void packBytes(const std::vector<MemberBytes> &members, const QString &archivePath);
 } // namespace LinkMake
 
 namespace LinkMelut {

@@ -22,13 +22,6 @@ QTemporaryDir makeMemberFolder()
     return folder;
 }
 
-void writeMember(const QString &folder, const QString &name, const QByteArray &bytes)
-{
-    QFile file(joinPath(folder, name));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
-        throw FileError(QStringLiteral("cannot write %1: %2").arg(name, file.errorString()));
-}
-
 // Pictures are decoded straight from the file's pages rather than from a
 // copy: they make up nearly all of a label file.
 QImage readMappedBmp(const QString &path, qint64 limit, const QString &name)
@@ -90,20 +83,17 @@ void saveLabelFile(const LabelDocument &document, const QString &path)
     const QByteArray textData = writeTextData(document);
     const int images = document.ImageSlot(1) != 0 ? document.ImageCount() : 0;
 
-    const QTemporaryDir folder = makeMemberFolder();
-    QStringList memberList{TextDataMemberName};
-    writeMember(folder.path(), TextDataMemberName, textData);
+    // The members go straight into the archive: its bytes are the same as
+    // packing them from files, without writing and reading them twice.
+    std::vector<LinkMake::MemberBytes> members;
+    members.push_back({TextDataMemberName, textData});
     for (int number = 1; number <= images; ++number) {
         const QImage &picture = document.picture(document.ImageSlot(number));
         if (picture.isNull())
             throw FileError(QStringLiteral("image %1 has no picture").arg(number));
-        const QString name = imageMemberName(number);
-        writeMember(folder.path(), name, writeBmp(picture));
-        memberList.append(name);
+        members.push_back({imageMemberName(number), writeBmp(picture)});
     }
-
-    const QFileInfo target(path);
-    LinkMake::pack(memberList, target.fileName(), target.absolutePath(), folder.path());
+    LinkMake::packBytes(members, QFileInfo(path).absoluteFilePath());
 }
 
 } // namespace porkane

@@ -75,6 +75,11 @@ TEST_F(LabelArchiveTest, PacksTheTwoMemberExampleWithItsOffsetsAndPadding)
     EXPECT_EQ(bytes.mid(dataStart + 101, 5000), image);
     EXPECT_EQ(bytes.back(), '\0');
     EXPECT_EQ(bytes, packedArchive({{"ptextdat.baf", text}, {"prnbmp1.baf", image}}));
+
+    // Members held in memory pack into the same bytes.
+    const QString fromMemory = archiveFolder.file(QStringLiteral("memory.fhl"));
+    LinkMake::packBytes({{QStringLiteral("ptextdat.baf"), text}, {QStringLiteral("prnbmp1.baf"), image}}, fromMemory);
+    EXPECT_EQ(readBytes(fromMemory), bytes);
 }
 
 TEST_F(LabelArchiveTest, ListsAndExtractsMembers)
@@ -105,6 +110,9 @@ TEST_F(LabelArchiveTest, AnEmptyMemberStillTakesItsPaddingByte)
     const QByteArray bytes = readBytes(path);
     EXPECT_EQ(bytes, packedArchive({{"a", ""}, {"b", "xyz"}}));
     EXPECT_EQ(bytes.right(5), QByteArray("\0xyz\0", 5));
+    const QString fromMemory = archiveFolder.file(QStringLiteral("memory.fhl"));
+    LinkMake::packBytes({{QStringLiteral("a"), QByteArray()}, {QStringLiteral("b"), "xyz"}}, fromMemory);
+    EXPECT_EQ(readBytes(fromMemory), bytes);
     LinkMelut::extract(path, target.path(), 0);
     LinkMelut::extract(path, target.path(), 1);
     EXPECT_EQ(readBytes(target.file(QStringLiteral("a"))), QByteArray());
@@ -171,5 +179,7 @@ TEST_F(LabelArchiveTest, PackingRefusesMissingMembersAndKeepsTheEarlierArchive)
     EXPECT_THROW(LinkMake::pack({QStringLiteral("../ptextdat.baf")}, QStringLiteral("keep.fhl"), archiveFolder.path(),
                                 source.path()),
                  FileError);
+    EXPECT_THROW(LinkMake::packBytes({{QStringLiteral("sub/x"), "data"}}, path), FileError);
+    EXPECT_THROW(LinkMake::packBytes({}, path), FileError);
     EXPECT_EQ(readBytes(path), "earlier archive");
 }

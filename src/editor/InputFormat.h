@@ -37,16 +37,6 @@ struct InputFormat {
     bool operator==(const InputFormat &) const = default;
 };
 
-// The effect code of the three effect boxes: three-dimensional text
-// replaces the shadow, the outline adds to either.
-constexpr qint16 effectCodeOf(bool shadow, bool threeD, bool outline)
-{
-    return qint16((threeD ? ThreeDEffect : shadow ? ShadowEffect : NoEffect) | (outline ? OutlineEffect : NoEffect));
-}
-constexpr bool hasThreeD(qint16 code) { return (code & ThreeDEffect) != 0; }
-constexpr bool hasShadow(qint16 code) { return (code & ShadowEffect) != 0 && !hasThreeD(code); }
-constexpr bool hasOutline(qint16 code) { return (code & OutlineEffect) != 0; }
-
 // The record of one typed character. A line break's two positions take the
 // same record with slot 0 replaced by their markers. The alignment slots 11
 // and 12 stay empty: typing never sets them.

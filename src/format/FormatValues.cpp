@@ -74,16 +74,6 @@ qint32 tenthsOf(double value, qint32 minimum, qint32 maximum) { return roundedWi
 
 QString tenthsText(qint32 tenths) { return QString::number(double(tenths) / 10.0, 'f', 1); }
 
-qint16 effectCodeFor(bool shadow, bool threeDimensional, bool outline)
-{
-    qint16 code = shadow ? 1 : 0;
-    if (threeDimensional)
-        code = 2;
-    if (outline)
-        code += 4;
-    return code;
-}
-
 QString sampleText(const QString &faceName)
 {
     const QChar cr(13);

@@ -27,9 +27,6 @@ qint32 tenthsOf(double value, qint32 minimum, qint32 maximum);
 // A spin button's tenths as its field shows them, format "0.0".
 QString tenthsText(qint32 tenths);
 
-// 1 shadow, 2 three-dimensional (which replaces the shadow), plus 4 outline.
-qint16 effectCodeFor(bool shadow, bool threeDimensional, bool outline);
-
 // The three sample lines: the face name directly followed by
 // "あア亜いイ井", then "abcdＡＢＣＤ" and "123１２３", each ended by CR.
 QString sampleText(const QString &faceName);

@@ -18,6 +18,16 @@ enum EffectCode : qint16 {
     OutlineEffect = 4,
 };
 
+// The effect code of the three effect boxes: three-dimensional text
+// replaces the shadow, the outline adds to either.
+constexpr qint16 effectCodeOf(bool shadow, bool threeD, bool outline)
+{
+    return qint16((threeD ? ThreeDEffect : shadow ? ShadowEffect : NoEffect) | (outline ? OutlineEffect : NoEffect));
+}
+constexpr bool hasThreeD(qint16 code) { return (code & ThreeDEffect) != 0; }
+constexpr bool hasShadow(qint16 code) { return (code & ShadowEffect) != 0 && !hasThreeD(code); }
+constexpr bool hasOutline(qint16 code) { return (code & OutlineEffect) != 0; }
+
 struct TextFormat {
     RgbValue textColour = 0;
     qint16 charWidth = 30;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "format/FormatValues.h"
+#include "format/TextFormat.h"
 
 using namespace porkane;
 
@@ -52,13 +53,17 @@ TEST(Tenths, SpinValuesAndTheirFieldText)
 
 TEST(EffectCode, ShadowAndThreeDimensionalExcludeEachOtherTheOutlineAdds)
 {
-    EXPECT_EQ(effectCodeFor(false, false, false), 0);
-    EXPECT_EQ(effectCodeFor(true, false, false), 1);
-    EXPECT_EQ(effectCodeFor(false, true, false), 2);
-    EXPECT_EQ(effectCodeFor(false, false, true), 4);
-    EXPECT_EQ(effectCodeFor(true, false, true), 5);
-    EXPECT_EQ(effectCodeFor(false, true, true), 6);
-    EXPECT_EQ(effectCodeFor(true, true, true), 6);
+    EXPECT_EQ(effectCodeOf(false, false, false), 0);
+    EXPECT_EQ(effectCodeOf(true, false, false), 1);
+    EXPECT_EQ(effectCodeOf(false, true, false), 2);
+    EXPECT_EQ(effectCodeOf(true, true, false), 2);
+    EXPECT_EQ(effectCodeOf(false, false, true), 4);
+    EXPECT_EQ(effectCodeOf(true, false, true), 5);
+    EXPECT_EQ(effectCodeOf(false, true, true), 6);
+    EXPECT_EQ(effectCodeOf(true, true, true), 6);
+    // The boxes read back from a code give the code again.
+    for (qint16 code : {0, 1, 2, 4, 5, 6})
+        EXPECT_EQ(effectCodeOf(hasShadow(code), hasThreeD(code), hasOutline(code)), code) << code;
 }
 
 TEST(SampleText, ThreeLinesEachEndedByACarriageReturn)

@@ -767,7 +767,7 @@ InputFormat FormatSettingsDialog::fieldsFormat() const
     format.underline = styleBoxes_[2]->isChecked();
     format.strikeOut = styleBoxes_[3]->isChecked();
     format.faceName = faceNameLabel_->text();
-    format.effectCode = effectCodeFor(effectBoxes_[ShadowBox]->isChecked(),
+    format.effectCode = effectCodeOf(effectBoxes_[ShadowBox]->isChecked(),
                                       effectBoxes_[ThreeDimensionalBox]->isChecked(),
                                       effectBoxes_[OutlineBox]->isChecked());
     format.shadowColour = shadowColour_->colour();

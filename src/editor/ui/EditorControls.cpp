@@ -17,33 +17,13 @@
 
 namespace porkane {
 
-// --- EditorColourSwatch -----------------------------------------------------------------
+// --- Colour swatches ----------------------------------------------------------------
 
-EditorColourSwatch::EditorColourSwatch(QWidget *parent) : QFrame(parent)
+ColourSwatch *newSwatch(QWidget *parent)
 {
-    setCursor(Qt::PointingHandCursor);
-    setFixedSize(sizeHint());
-}
-
-void EditorColourSwatch::setColour(RgbValue colour)
-{
-    colour_ = colour & 0xFFFFFF;
-    update();
-}
-
-void EditorColourSwatch::paintEvent(QPaintEvent *)
-{
-    QPainter painter(this);
-    painter.setPen(QColor(0x8a, 0x5a, 0x3c));
-    painter.setBrush(Qt::white);
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    painter.fillRect(rect().adjusted(2, 2, -2, -2), toQColor(colour_));
-}
-
-void EditorColourSwatch::mouseReleaseEvent(QMouseEvent *event)
-{
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && isEnabled())
-        emit clicked();
+    auto *swatch = new ColourSwatch(parent);
+    swatch->setFixedSize(34, 18);
+    return swatch;
 }
 
 // --- EditorUpDown ----------------------------------------------------------------

@@ -7,6 +7,7 @@
 #include <QFrame>
 #include <QString>
 
+#include "app/ui/ColourSwatch.h"
 #include "app/ui/PictureButton.h"
 #include "core/Colour.h"
 
@@ -16,28 +17,8 @@ class QToolButton;
 
 namespace porkane {
 
-// A patch of colour; a click asks for another colour (the owner shows the
-// colour dialog and sets the answer).
-class EditorColourSwatch : public QFrame {
-    Q_OBJECT
-public:
-    explicit EditorColourSwatch(QWidget *parent = nullptr);
-
-    RgbValue colour() const { return colour_; }
-    void setColour(RgbValue colour);
-
-    QSize sizeHint() const override { return {34, 18}; }
-
-signals:
-    void clicked();
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-
-private:
-    RgbValue colour_ = 0;
-};
+// The editor's colour swatches: the shared swatch at the editor's size.
+ColourSwatch *newSwatch(QWidget *parent);
 
 // An up-down spinner without a field of its own: two arrow buttons that
 // step an integer value within its bounds. pressed() comes before the

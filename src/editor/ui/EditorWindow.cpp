@@ -276,9 +276,9 @@ QWidget *EditorWindow::buildViewGroup()
     connect(gridSpacing_, &QSpinBox::valueChanged, this, &EditorWindow::viewSettingChanged);
 
     const auto makeSwatch = [&](const QString &name) {
-        auto *swatch = new EditorColourSwatch(group);
+        auto *swatch = newSwatch(group);
         swatch->setObjectName(name);
-        connect(swatch, &EditorColourSwatch::clicked, this, [this, swatch] { chooseViewColour(swatch); });
+        connect(swatch, &ColourSwatch::clicked, this, [this, swatch] { chooseViewColour(swatch); });
         return swatch;
     };
     gridColour_ = makeSwatch(QStringLiteral("Label3"));
@@ -790,7 +790,7 @@ void EditorWindow::applyZoom()
     repaintSheet();
 }
 
-void EditorWindow::chooseViewColour(EditorColourSwatch *swatch)
+void EditorWindow::chooseViewColour(ColourSwatch *swatch)
 {
     if (const std::optional<qint32> colour = state_.prompts->chooseColour(swatch->colour())) {
         swatch->setColour(*colour);

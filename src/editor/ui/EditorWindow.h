@@ -25,7 +25,7 @@ namespace porkane {
 
 struct AppState;
 class ChangeFormatPanel;
-class EditorColourSwatch;
+class ColourSwatch;
 class EditorTextBox;
 class InputFormatPanel;
 class PictureButton;
@@ -180,7 +180,7 @@ private:
     void zoomTextEdited(const QString &text);
     void zoomStepped(int percent);
     void applyZoom();
-    void chooseViewColour(EditorColourSwatch *swatch);
+    void chooseViewColour(ColourSwatch *swatch);
     void viewSettingChanged();
     void rotationClicked(bool rotated);
     void updateGuides();
@@ -247,9 +247,9 @@ private:
     EditorUpDown *zoomSpinner_ = nullptr;
     QCheckBox *gridBox_ = nullptr;
     QSpinBox *gridSpacing_ = nullptr;
-    EditorColourSwatch *gridColour_ = nullptr;
-    EditorColourSwatch *backgroundColour_ = nullptr;
-    EditorColourSwatch *labelColour_ = nullptr;
+    ColourSwatch *gridColour_ = nullptr;
+    ColourSwatch *backgroundColour_ = nullptr;
+    ColourSwatch *labelColour_ = nullptr;
     QCheckBox *imageFirstBox_ = nullptr;
     QMenu *popupMenu_ = nullptr;
     QMenu *imageMenu_ = nullptr;

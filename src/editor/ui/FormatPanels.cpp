@@ -39,7 +39,7 @@ EditorFormatPanel::EditorFormatPanel(const QString &title, const QString &prefix
 {
     const auto name = [this](const char *role) { return prefix_ + QLatin1String(role); };
 
-    textColour_ = new EditorColourSwatch(this);
+    textColour_ = newSwatch(this);
     textColour_->setObjectName(name("TextColour"));
     textColour_->setToolTip(QStringLiteral("文字色"));
 
@@ -88,15 +88,15 @@ EditorFormatPanel::EditorFormatPanel(const QString &title, const QString &prefix
     for (QCheckBox *box : {shadow_, threeD_, outline_})
         connect(box, &QCheckBox::toggled, this, [this, box](bool on) { effectBoxToggled(box, on); });
 
-    shadowColour_ = new EditorColourSwatch(this);
+    shadowColour_ = newSwatch(this);
     shadowColour_->setObjectName(name("ShadowColour"));
-    effectColour_ = new EditorColourSwatch(this);
+    effectColour_ = newSwatch(this);
     effectColour_->setObjectName(name("EffectColour"));
     shiftVertical_ = makeDecimalField(this, name("ShiftVertical"));
     shiftHorizontal_ = makeDecimalField(this, name("ShiftHorizontal"));
 
-    for (EditorColourSwatch *swatch : {textColour_, shadowColour_, effectColour_})
-        connect(swatch, &EditorColourSwatch::clicked, this, [this, swatch] { chooseColour(swatch); });
+    for (ColourSwatch *swatch : {textColour_, shadowColour_, effectColour_})
+        connect(swatch, &ColourSwatch::clicked, this, [this, swatch] { chooseColour(swatch); });
 
     effectGroup_ = new QWidget(this);
     effectGroup_->setObjectName(name("EffectGroup"));
@@ -201,7 +201,7 @@ void EditorFormatPanel::showValues(const InputFormat &format)
     setFace(format.faceName);
 }
 
-void EditorFormatPanel::chooseColour(EditorColourSwatch *swatch)
+void EditorFormatPanel::chooseColour(ColourSwatch *swatch)
 {
     if (const std::optional<qint32> colour = prompts_.chooseColour(swatch->colour()))
         swatch->setColour(*colour);

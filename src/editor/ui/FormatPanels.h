@@ -20,7 +20,7 @@ class QSpinBox;
 
 namespace porkane {
 
-class EditorColourSwatch;
+class ColourSwatch;
 class PanelButton;
 class Prompts;
 class EditorUpDown;
@@ -51,7 +51,7 @@ protected:
     // The controls, built by the constructor.
     QString prefix_;
     Prompts &prompts_;
-    EditorColourSwatch *textColour_ = nullptr;
+    ColourSwatch *textColour_ = nullptr;
     QComboBox *font_ = nullptr;
     QSpinBox *width_ = nullptr;
     QSpinBox *height_ = nullptr;
@@ -64,8 +64,8 @@ protected:
     QCheckBox *shadow_ = nullptr;
     QCheckBox *threeD_ = nullptr;
     QCheckBox *outline_ = nullptr;
-    EditorColourSwatch *shadowColour_ = nullptr;
-    EditorColourSwatch *effectColour_ = nullptr;
+    ColourSwatch *shadowColour_ = nullptr;
+    ColourSwatch *effectColour_ = nullptr;
     QDoubleSpinBox *shiftVertical_ = nullptr;
     QDoubleSpinBox *shiftHorizontal_ = nullptr;
     QWidget *effectGroup_ = nullptr; // colours and shifts
@@ -77,7 +77,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void chooseColour(EditorColourSwatch *swatch);
+    void chooseColour(ColourSwatch *swatch);
     void effectBoxToggled(QCheckBox *box, bool on);
     bool settingEffects_ = false; // unticking the other box is no click of the user's
     QString unlistedFace_; // a face the catalogue does not hold (or " ")

@@ -105,7 +105,7 @@ void EditorTest::clickWidget(QWidget *widget)
 void EditorTest::pickColour(const QString &swatch, RgbValue colour)
 {
     prompts.pickColour(colour);
-    clickWidget(control<EditorColourSwatch>(swatch));
+    clickWidget(control<ColourSwatch>(swatch));
 }
 
 void EditorTest::type(const QString &text) { QTest::keyClicks(textBox(), text); }

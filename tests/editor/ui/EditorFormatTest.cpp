@@ -335,7 +335,7 @@ TEST_F(EditorFormatTest, AttributeCopyShowsTheFirstSelectedCharactersFormat)
     type(QStringLiteral("B"));
     selectBox(0, 1);
     clickButton(EditorWindow::AttributeCopyButton);
-    EXPECT_EQ(control<EditorColourSwatch>(QStringLiteral("changeTextColour"))->colour(), rgbValue(255, 0, 0));
+    EXPECT_EQ(control<ColourSwatch>(QStringLiteral("changeTextColour"))->colour(), rgbValue(255, 0, 0));
     EXPECT_EQ(control<QSpinBox>(QStringLiteral("changeWidth"))->value(), 30);
     EXPECT_EQ(control<QComboBox>(QStringLiteral("changeFont"))->currentText(), QStringLiteral("IPAMincho"));
     // Copying attributes changes nothing.

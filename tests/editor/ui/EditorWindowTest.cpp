@@ -170,7 +170,7 @@ TEST_F(EditorWindowTest, TheEightSettingsSurviveACloseAndAReopen)
     EXPECT_EQ(again.settings(), expected);
     EXPECT_TRUE(control<QCheckBox>(QStringLiteral("Check4"))->isChecked());
     EXPECT_EQ(control<QSpinBox>(QStringLiteral("UpDown20"))->value(), 7);
-    EXPECT_EQ(control<EditorColourSwatch>(QStringLiteral("Label15"))->colour(), rgbValue(200, 255, 200));
+    EXPECT_EQ(control<ColourSwatch>(QStringLiteral("Label15"))->colour(), rgbValue(200, 255, 200));
 }
 
 TEST_F(EditorWindowTest, TheGridAndColoursRepaintTheSheet)

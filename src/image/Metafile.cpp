@@ -5,7 +5,9 @@
 #include <cstdlib>
 #include <utility>
 
+#include <QPaintEngine>
 #include <QPainter>
+#include <QPainterPath>
 #include <QRegularExpression>
 #include <QSvgRenderer>
 
@@ -303,6 +305,115 @@ QByteArray withTextsMended(const QByteArray &svg)
     return mended;
 }
 
+// QtSvg turns antialiasing on whatever the painter says. Metafile players
+// draw without it, and blended edges would escape a see-through colour as a
+// fringe; so the drawing goes through this device, which hands every call to
+// a painter on the picture with antialiasing kept off.
+class AliasedEngine : public QPaintEngine {
+public:
+    explicit AliasedEngine(QImage &target) : QPaintEngine(QPaintEngine::AllFeatures), target_(target) {}
+
+    bool begin(QPaintDevice *) override { return painter_.begin(&target_); }
+    bool end() override { return painter_.end(); }
+    Type type() const override { return QPaintEngine::User; }
+
+    void updateState(const QPaintEngineState &state) override
+    {
+        const DirtyFlags dirty = state.state();
+        if (dirty & DirtyTransform)
+            painter_.setTransform(state.transform());
+        if (dirty & DirtyPen)
+            painter_.setPen(state.pen());
+        if (dirty & DirtyBrush)
+            painter_.setBrush(state.brush());
+        if (dirty & DirtyBrushOrigin)
+            painter_.setBrushOrigin(state.brushOrigin());
+        if (dirty & DirtyFont)
+            painter_.setFont(state.font());
+        if (dirty & DirtyBackground)
+            painter_.setBackground(state.backgroundBrush());
+        if (dirty & DirtyBackgroundMode)
+            painter_.setBackgroundMode(state.backgroundMode());
+        if (dirty & DirtyCompositionMode)
+            painter_.setCompositionMode(state.compositionMode());
+        if (dirty & DirtyOpacity)
+            painter_.setOpacity(state.opacity());
+        if (dirty & DirtyClipRegion)
+            painter_.setClipRegion(state.clipRegion(), state.clipOperation());
+        if (dirty & DirtyClipPath)
+            painter_.setClipPath(state.clipPath(), state.clipOperation());
+        if (dirty & DirtyClipEnabled)
+            painter_.setClipping(state.isClipEnabled());
+        painter_.setRenderHints(
+            QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform, false);
+    }
+
+    void drawPath(const QPainterPath &path) override { painter_.drawPath(path); }
+    void drawPolygon(const QPointF *points, int count, PolygonDrawMode mode) override
+    {
+        if (mode == PolylineMode)
+            painter_.drawPolyline(points, count);
+        else
+            painter_.drawPolygon(points, count, mode == WindingMode ? Qt::WindingFill : Qt::OddEvenFill);
+    }
+    void drawPixmap(const QRectF &target, const QPixmap &pixmap, const QRectF &source) override
+    {
+        painter_.drawPixmap(target, pixmap, source);
+    }
+    void drawImage(const QRectF &target, const QImage &image, const QRectF &source,
+                   Qt::ImageConversionFlags flags) override
+    {
+        painter_.drawImage(target, image, source, flags);
+    }
+    void drawTextItem(const QPointF &position, const QTextItem &item) override
+    {
+        painter_.drawTextItem(position, item);
+    }
+
+private:
+    QImage &target_;
+    QPainter painter_;
+};
+
+class AliasedDevice : public QPaintDevice {
+public:
+    explicit AliasedDevice(QImage &target) : target_(target), engine_(target) {}
+    QPaintEngine *paintEngine() const override { return &engine_; }
+
+protected:
+    int metric(PaintDeviceMetric metric) const override
+    {
+        switch (metric) {
+        case PdmWidth:
+            return target_.width();
+        case PdmHeight:
+            return target_.height();
+        case PdmWidthMM:
+            return target_.widthMM();
+        case PdmHeightMM:
+            return target_.heightMM();
+        case PdmDepth:
+            return target_.depth();
+        case PdmDpiX:
+        case PdmPhysicalDpiX:
+            return target_.logicalDpiX();
+        case PdmDpiY:
+        case PdmPhysicalDpiY:
+            return target_.logicalDpiY();
+        case PdmDevicePixelRatio:
+            return 1;
+        case PdmDevicePixelRatioScaled:
+            return int(devicePixelRatioFScale());
+        default:
+            return 0;
+        }
+    }
+
+private:
+    QImage &target_;
+    mutable AliasedEngine engine_;
+};
+
 // The SVG a converter made of a metafile, drawn on white at width x height;
 // `viewBox` is the part of the drawing that fills the picture (all of it when
 // empty).
@@ -318,9 +429,11 @@ QImage drawSvg(QByteArray svg, const QString &name, qint64 width, qint64 height,
         renderer.setViewBox(viewBox);
     QImage picture = newPicture(width, height);
     picture.fill(Qt::white);
-    QPainter painter(&picture);
-    renderer.render(&painter, QRectF(0, 0, double(width), double(height)));
-    painter.end();
+    {
+        AliasedDevice device(picture);
+        QPainter painter(&device);
+        renderer.render(&painter, QRectF(0, 0, double(width), double(height)));
+    }
     return picture;
 }
 

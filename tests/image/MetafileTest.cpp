@@ -1,5 +1,6 @@
 #include "image/Metafile.h"
 
+#include <algorithm>
 #include <random>
 
 #include <gtest/gtest.h>
@@ -99,6 +100,25 @@ TEST(Wmf, PlaceableMetafileIsDrawnAtItsOwnSize)
     EXPECT_EQ(picture.pixel(72, 24), Blue);
     EXPECT_EQ(picture.pixel(94, 1), White); // outside the disc: the paper
     EXPECT_EQ(picture.pixel(50, 46), White);
+}
+
+// Every pixel is one of the colours drawn or the paper: edges are not
+// blended, so a see-through colour takes the whole background.
+void expectOnlyColours(const QImage &picture, std::initializer_list<QRgb> colours)
+{
+    int blended = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            blended += std::find(colours.begin(), colours.end(), picture.pixel(x, y)) == colours.end() ? 1 : 0;
+    EXPECT_EQ(blended, 0);
+}
+
+TEST(Metafile, EdgesAreDrawnWithoutBlending)
+{
+    expectOnlyColours(decodePicture(redAndBlueWmf(), QStringLiteral("a.wmf"), 15, 15), {Red, Blue, White});
+    expectOnlyColours(decodePicture(redAndBlueWmf(), QStringLiteral("a.wmf"), 11, 13), {Red, Blue, White});
+    expectOnlyColours(decodePicture(redAndBlueEmf(EmfFrame), QStringLiteral("a.emf"), 15, 15), {Red, Blue, White});
+    expectOnlyColours(decodePicture(redAndBlueEmf(EmfFrame), QStringLiteral("a.emf"), 7, 9), {Red, Blue, White});
 }
 
 TEST(Wmf, SizeFollowsTheScreensTwipsPerPixel)

@@ -9,9 +9,9 @@
 #include <QTemporaryDir>
 #include <QKeyEvent>
 
-#include "app/AppState.h"
-#include "app/Prompts.h"
-#include "app/WindowHub.h"
+#include "session/AppState.h"
+#include "session/Prompts.h"
+#include "session/WindowHub.h"
 #include "editor/ui/EditorWindow.h"
 
 using namespace porkane;

@@ -5,7 +5,7 @@
 // Callers take the undo copy first.
 
 #include "document/LabelDocument.h"
-#include "editor/InputFormat.h"
+#include "format/InputFormat.h"
 
 namespace porkane {
 

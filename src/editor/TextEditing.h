@@ -8,7 +8,7 @@
 #include <QString>
 
 #include "document/LabelDocument.h"
-#include "editor/InputFormat.h"
+#include "format/InputFormat.h"
 
 namespace porkane {
 

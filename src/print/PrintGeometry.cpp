@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "core/Units.h"
-#include "render/Nearest.h"
+#include "core/Nearest.h"
 
 namespace porkane {
 

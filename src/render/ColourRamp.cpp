@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "render/Nearest.h"
+#include "core/Nearest.h"
 
 namespace porkane {
 

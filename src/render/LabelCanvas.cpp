@@ -5,7 +5,7 @@
 
 #include "core/Units.h"
 #include "render/GlyphPainter.h"
-#include "render/Nearest.h"
+#include "core/Nearest.h"
 #include "render/PixelCopy.h"
 #include "render/TextLayout.h"
 

@@ -6,7 +6,7 @@
 #include <QFontMetrics>
 #include <QFontMetricsF>
 
-#include "render/Nearest.h"
+#include "core/Nearest.h"
 
 namespace porkane {
 

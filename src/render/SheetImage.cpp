@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "core/Units.h"
-#include "render/Nearest.h"
+#include "core/Nearest.h"
 #include "render/PixelCopy.h"
 
 namespace porkane {

@@ -6,7 +6,7 @@
 
 #include "core/Units.h"
 #include "render/ColourRamp.h"
-#include "render/Nearest.h"
+#include "core/Nearest.h"
 
 namespace porkane {
 

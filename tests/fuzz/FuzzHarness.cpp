@@ -7,7 +7,7 @@
 
 #include <QBuffer>
 
-#include "app/AppSettingsFile.h"
+#include "session/AppSettingsFile.h"
 #include "core/Errors.h"
 #include "document/BitmapFile.h"
 #include "document/LabelArchive.h"

@@ -12,7 +12,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "app/Prompts.h"
+#include "session/Prompts.h"
 
 namespace porkane::test {
 

@@ -13,7 +13,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "app/ui/Artwork.h"
+#include "widgets/Artwork.h"
 
 namespace porkane {
 

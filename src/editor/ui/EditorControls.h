@@ -7,8 +7,8 @@
 #include <QFrame>
 #include <QString>
 
-#include "app/ui/ColourSwatch.h"
-#include "app/ui/PictureButton.h"
+#include "widgets/ColourSwatch.h"
+#include "widgets/PictureButton.h"
 #include "core/Colour.h"
 
 class QDoubleSpinBox;

@@ -16,14 +16,14 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
-#include "app/AppState.h"
-#include "app/Messages.h"
-#include "app/Prompts.h"
-#include "app/WindowHub.h"
-#include "app/ui/Artwork.h"
-#include "app/ui/BusyPointer.h"
-#include "app/ui/PictureButton.h"
-#include "app/ui/WindowPlacement.h"
+#include "session/AppState.h"
+#include "session/Messages.h"
+#include "session/Prompts.h"
+#include "session/WindowHub.h"
+#include "widgets/Artwork.h"
+#include "widgets/BusyPointer.h"
+#include "widgets/PictureButton.h"
+#include "widgets/WindowPlacement.h"
 #include "core/Errors.h"
 #include "core/Rounding.h"
 #include "core/Units.h"

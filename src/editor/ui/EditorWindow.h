@@ -4,11 +4,11 @@
 
 #include <QPointer>
 
-#include "app/ui/SkinnedWindow.h"
+#include "widgets/SkinnedWindow.h"
 #include "editor/ApplyFormat.h"
 #include "editor/EditorClipboard.h"
 #include "editor/EditorSettingsFile.h"
-#include "editor/InputFormat.h"
+#include "format/InputFormat.h"
 #include "editor/UndoHistory.h"
 #include "print/ui/PrintPanel.h"
 #include "render/LabelCanvas.h"

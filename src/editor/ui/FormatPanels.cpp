@@ -11,7 +11,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "app/Prompts.h"
+#include "session/Prompts.h"
 #include "editor/ui/EditorControls.h"
 
 namespace porkane {

@@ -11,7 +11,7 @@
 #include <QStringList>
 
 #include "editor/ApplyFormat.h"
-#include "editor/InputFormat.h"
+#include "format/InputFormat.h"
 
 class QCheckBox;
 class QComboBox;

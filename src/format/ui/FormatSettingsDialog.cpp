@@ -19,17 +19,17 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "app/AppState.h"
-#include "app/Prompts.h"
-#include "app/ui/Artwork.h"
-#include "app/ui/BusyPointer.h"
-#include "app/ui/PictureButton.h"
+#include "session/AppState.h"
+#include "session/Prompts.h"
+#include "widgets/Artwork.h"
+#include "widgets/BusyPointer.h"
+#include "widgets/PictureButton.h"
 #include "core/Rounding.h"
 #include "format/DefaultFormatFile.h"
 #include "format/FormatValues.h"
-#include "app/ui/ColourSwatch.h"
+#include "widgets/ColourSwatch.h"
 #include "format/ui/SampleView.h"
-#include "format/ui/SpinField.h"
+#include "widgets/SpinField.h"
 #include "render/TextScale.h"
 
 namespace porkane {

@@ -4,8 +4,8 @@
 
 #include <QPointer>
 
-#include "app/ui/SkinnedWindow.h"
-#include "editor/InputFormat.h"
+#include "widgets/SkinnedWindow.h"
+#include "format/InputFormat.h"
 #include "format/SampleSettingsFile.h"
 #include "format/TextFormat.h"
 

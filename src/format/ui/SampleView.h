@@ -3,7 +3,7 @@
 #include <QImage>
 #include <QWidget>
 
-#include "editor/InputFormat.h"
+#include "format/InputFormat.h"
 #include "format/SampleSettingsFile.h"
 #include "render/TextScale.h"
 

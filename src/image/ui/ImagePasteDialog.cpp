@@ -20,20 +20,20 @@
 #include <QProgressBar>
 #include <QVBoxLayout>
 
-#include "app/AppState.h"
-#include "app/Prompts.h"
-#include "app/ui/Artwork.h"
-#include "app/ui/BusyPointer.h"
-#include "app/ui/NumberField.h"
-#include "app/ui/PictureButton.h"
-#include "app/ui/WindowPlacement.h"
+#include "session/AppState.h"
+#include "session/Prompts.h"
+#include "widgets/Artwork.h"
+#include "widgets/BusyPointer.h"
+#include "widgets/NumberField.h"
+#include "widgets/PictureButton.h"
+#include "widgets/WindowPlacement.h"
 #include "core/Errors.h"
 #include "core/Rounding.h"
-#include "app/ui/ColourSwatch.h"
+#include "widgets/ColourSwatch.h"
 #include "image/AngleEntry.h"
 #include "image/ImageMessages.h"
 #include "image/PictureLoader.h"
-#include "image/ui/MillimetreField.h"
+#include "widgets/MillimetreField.h"
 #include "image/ui/PicturePreview.h"
 
 namespace porkane {

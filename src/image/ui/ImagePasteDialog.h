@@ -7,7 +7,7 @@
 #include <QImage>
 #include <QPointer>
 
-#include "app/ui/SkinnedWindow.h"
+#include "widgets/SkinnedWindow.h"
 #include "core/Colour.h"
 #include "image/ImageWorkbench.h"
 

@@ -12,7 +12,7 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 
-#include "app/ui/Artwork.h"
+#include "widgets/Artwork.h"
 
 namespace porkane {
 

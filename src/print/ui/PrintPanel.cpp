@@ -17,14 +17,14 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "app/AppState.h"
-#include "app/Messages.h"
-#include "app/Prompts.h"
-#include "app/ui/Artwork.h"
-#include "app/ui/BusyPointer.h"
-#include "app/ui/PictureButton.h"
-#include "app/ui/SkinnedWindow.h"
-#include "print/ui/OffsetSpinner.h"
+#include "session/AppState.h"
+#include "session/Messages.h"
+#include "session/Prompts.h"
+#include "widgets/Artwork.h"
+#include "widgets/BusyPointer.h"
+#include "widgets/PictureButton.h"
+#include "widgets/SkinnedWindow.h"
+#include "widgets/OffsetSpinner.h"
 
 namespace porkane {
 

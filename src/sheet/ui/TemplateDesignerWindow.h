@@ -3,7 +3,7 @@
 #include <array>
 #include <vector>
 
-#include "app/ui/SkinnedWindow.h"
+#include "widgets/SkinnedWindow.h"
 #include "sheet/SheetTemplate.h"
 
 class QLabel;

@@ -7,7 +7,7 @@
 #include <QLineEdit>
 
 #include "EditorFixture.h"
-#include "app/ui/PictureButton.h"
+#include "widgets/PictureButton.h"
 #include "core/FileIO.h"
 #include "editor/EditorSettingsFile.h"
 #include "format/ui/FormatSettingsDialog.h"

@@ -9,9 +9,9 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "app/AppState.h"
-#include "app/WindowHub.h"
-#include "app/ui/PictureButton.h"
+#include "session/AppState.h"
+#include "session/WindowHub.h"
+#include "widgets/PictureButton.h"
 #include "editor/ui/EditorWindow.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestFiles.h"

@@ -4,9 +4,9 @@
 #include <QPlainTextEdit>
 
 #include "EditorFixture.h"
-#include "app/ui/MainMenuWindow.h"
-#include "app/ui/NumberField.h"
-#include "app/ui/ProgramWindows.h"
+#include "app/MainMenuWindow.h"
+#include "widgets/NumberField.h"
+#include "app/ProgramWindows.h"
 #include "document/LabelFile.h"
 #include "sheet/ui/TemplateDesignerWindow.h"
 

@@ -10,8 +10,8 @@
 #include <QToolButton>
 
 #include "EditorFixture.h"
-#include "app/Messages.h"
-#include "app/ui/BusyPointer.h"
+#include "session/Messages.h"
+#include "widgets/BusyPointer.h"
 #include "core/Rounding.h"
 #include "document/LabelFile.h"
 #include "editor/EditorSettingsFile.h"

@@ -14,14 +14,14 @@
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
-#include "app/AppState.h"
-#include "app/ui/PictureButton.h"
+#include "session/AppState.h"
+#include "widgets/PictureButton.h"
 #include "document/LabelDocument.h"
-#include "editor/InputFormat.h"
-#include "app/ui/ColourSwatch.h"
+#include "format/InputFormat.h"
+#include "widgets/ColourSwatch.h"
 #include "format/ui/FormatSettingsDialog.h"
 #include "format/ui/SampleView.h"
-#include "format/ui/SpinField.h"
+#include "widgets/SpinField.h"
 #include "render/LabelCanvas.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestFiles.h"

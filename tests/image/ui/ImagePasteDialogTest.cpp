@@ -7,7 +7,7 @@
 #include <QTimer>
 
 #include "PasteDialogFixture.h"
-#include "app/ui/BusyPointer.h"
+#include "widgets/BusyPointer.h"
 #include "image/ImageMessages.h"
 #include "image/MetafileBytes.h"
 #include "image/PixelOperations.h"

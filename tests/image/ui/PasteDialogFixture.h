@@ -13,9 +13,9 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "app/AppState.h"
-#include "app/ui/PictureButton.h"
-#include "app/ui/ColourSwatch.h"
+#include "session/AppState.h"
+#include "widgets/PictureButton.h"
+#include "widgets/ColourSwatch.h"
 #include "image/ui/ImagePasteDialog.h"
 #include "image/ui/PicturePreview.h"
 #include "support/ScriptedPrompts.h"

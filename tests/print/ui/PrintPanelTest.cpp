@@ -12,12 +12,12 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include "app/AppState.h"
-#include "app/Messages.h"
-#include "app/ui/BusyPointer.h"
-#include "app/ui/PictureButton.h"
+#include "session/AppState.h"
+#include "session/Messages.h"
+#include "widgets/BusyPointer.h"
+#include "widgets/PictureButton.h"
 #include "editor/EditorSettingsFile.h"
-#include "print/ui/OffsetSpinner.h"
+#include "widgets/OffsetSpinner.h"
 #include "print/ui/PrintPanel.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestFiles.h"

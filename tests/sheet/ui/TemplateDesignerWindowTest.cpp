@@ -6,11 +6,11 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "app/AppState.h"
-#include "app/Messages.h"
-#include "app/WindowHub.h"
-#include "app/ui/NumberField.h"
-#include "app/ui/PictureButton.h"
+#include "session/AppState.h"
+#include "session/Messages.h"
+#include "session/WindowHub.h"
+#include "widgets/NumberField.h"
+#include "widgets/PictureButton.h"
 #include "sheet/TemplateFile.h"
 #include "sheet/ui/TemplateDesignerWindow.h"
 #include "sheet/ui/TemplatePreview.h"

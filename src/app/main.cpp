@@ -1,0 +1,61 @@
+#include <QApplication>
+#include <QFont>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QPrinter>
+#include <QScreen>
+#include <QTranslator>
+
+#include "session/AppState.h"
+#include "widgets/Artwork.h"
+#include "app/MainMenuWindow.h"
+#include "app/ProgramWindows.h"
+#include "app/QtPrompts.h"
+#include "app/SplashWindow.h"
+#include "core/Units.h"
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("porkane"));
+    QApplication::setApplicationDisplayName(QStringLiteral("ぽるかね"));
+    QApplication::setDesktopFileName(QStringLiteral("porkane"));
+    // The main menu ends the program; a window closing while the menu is
+    // hidden must not.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(QIcon(porkane::artwork::picture(QStringLiteral("porkane"), QSize(64, 64))));
+
+    QFont uiFont(QStringLiteral("IPAPGothic"));
+    uiFont.setPixelSize(12);
+    QApplication::setFont(uiFont);
+
+    // Qt's own dialogs (file, colour, printer) in Japanese.
+    QTranslator qtTranslator;
+    if (qtTranslator.load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTranslator);
+
+    porkane::AppState state(porkane::AppState::standardDataFolder());
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        state.TwipsPerPixelX = porkane::twipsPerPixelForDpi(screen->logicalDotsPerInchX());
+        state.TwipsPerPixelY = porkane::twipsPerPixelForDpi(screen->logicalDotsPerInchY());
+    }
+    porkane::QtPrompts prompts;
+    state.prompts = &prompts;
+    porkane::ProgramWindows windows(state);
+    state.windows = &windows;
+
+    porkane::SplashWindow splash(state);
+    // The program takes no options; a file the desktop hands over (a double
+    // click on a .fhl or .fom) is opened once the main menu is up.
+    const QStringList arguments = QApplication::arguments();
+    const QString givenFile = arguments.size() > 1 ? arguments.at(1) : QString();
+    QObject::connect(&splash, &porkane::SplashWindow::catalogueBuilt, &splash, [&] {
+        porkane::MainMenuWindow *mainMenu = windows.startMainMenu();
+        splash.close();
+        if (!givenFile.isEmpty())
+            mainMenu->openGivenFile(givenFile);
+    });
+    splash.show();
+    return application.exec();
+}

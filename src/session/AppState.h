@@ -1,0 +1,77 @@
+#pragma once
+
+// Everything the windows share for one run of the program. main() makes one
+// and passes it by reference to every window; tests make their own with a
+// temporary data folder. There are no globals.
+
+#include <memory>
+
+#include <QString>
+
+#include "session/AppSettingsFile.h"
+#include "render/FontCatalogue.h"
+#include "document/LabelDocument.h"
+#include "format/TextFormat.h"
+#include "sheet/SheetTemplate.h"
+
+class QPrinter;
+
+namespace porkane {
+
+class Prompts;
+class WindowHub;
+
+// How the next window obtains its content.
+enum OpenModes : qint16 {
+    OpenNewTemplate = 1,          // designer: a new template
+    OpenExistingFile = 2,         // designer: a .fom; editor: a .fhl
+    OpenDocumentFromTemplate = 3, // editor: a new document on the .fom at DocumentPath
+    OpenFromEditor = 3,           // designer: the open document's template
+};
+
+// Who owns the document while the editor must keep its hands off it.
+enum ModalModes : qint16 {
+    ModalNone = 0,
+    ModalBusy = 1,        // the editor loading, the designer over the editor, the format dialog loading
+    ModalImageDialog = 2, // the image paste dialog is up
+};
+
+struct AppState {
+    // The per-user data folder ("the program's folder"): settings files live
+    // there. It is created when missing.
+    explicit AppState(QString dataFolder);
+
+    // ~/.config/porkane (following XDG_CONFIG_HOME).
+    static QString standardDataFolder();
+
+    QString dataFolder;
+
+    AppSettings settings;    // porkane.INI
+    TextFormat DefaultFormat; // DefMog.INI
+    FontCatalogue fontCatalogue;
+
+    qint16 TwipsPerPixelX = 15;
+    qint16 TwipsPerPixelY = 15;
+
+    qint16 OpenMode = 0;
+    qint16 ModalMode = ModalNone;
+    QString DocumentPath;
+    bool DesignerFromEditor = false;
+    qint16 FormatForEditor = 0;
+    bool ReRenderAll = false;
+
+    // The template the designer holds and the one open document.
+    SheetTemplate designerTemplate;
+    LabelDocument document;
+
+    // The printer the print job uses; the printer-setup dialog changes it.
+    // Made by the first window that needs it, so this layer does not link
+    // printing.
+    std::shared_ptr<QPrinter> printer;
+
+    // Set by main() (or a test) before any window is made; not owned.
+    Prompts *prompts = nullptr;
+    WindowHub *windows = nullptr;
+};
+
+} // namespace porkane

@@ -1,0 +1,70 @@
+#include <QDir>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "app/AboutDialog.h"
+#include "widgets/PictureButton.h"
+#include "support/TestFiles.h"
+
+using namespace porkane;
+using namespace porkane::test;
+
+namespace {
+
+void click(PictureButton *button)
+{
+    QTest::mousePress(button, Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(10, 10));
+}
+
+} // namespace
+
+TEST(AboutDialog, ShowsTheProgramAndItsVersion)
+{
+    TempFolder folder;
+    AboutDialog about(folder.path(), [](const QUrl &) { return true; });
+    EXPECT_EQ(about.objectName(), QStringLiteral("frmAbout"));
+    EXPECT_EQ(about.findChild<QLabel *>(QStringLiteral("programName"))->text(), QStringLiteral("ぽるかね"));
+    EXPECT_EQ(about.findChild<QLabel *>(QStringLiteral("version"))->text(), QStringLiteral("ver1.35"));
+}
+
+TEST(AboutDialog, OpensTheHelpPageBesideTheProgramWhenThereIsOne)
+{
+    TempFolder folder;
+    QList<QUrl> opened;
+    const auto opener = [&](const QUrl &url) {
+        opened.append(url);
+        return true;
+    };
+    {
+        AboutDialog about(folder.path(), opener);
+        auto *help = about.findChild<PictureButton *>(QStringLiteral("helpButton"));
+        EXPECT_FALSE(help->isEnabled());
+        EXPECT_FALSE(about.openHelp());
+        EXPECT_TRUE(opened.isEmpty());
+    }
+    ASSERT_TRUE(QDir(folder.path()).mkpath(QStringLiteral("Help")));
+    const QString page = folder.file(QStringLiteral("Help/メイン.htm"));
+    writeBytes(page, "<html></html>");
+    EXPECT_EQ(AboutDialog::helpPagePath(folder.path()), page);
+
+    AboutDialog about(folder.path(), opener);
+    auto *help = about.findChild<PictureButton *>(QStringLiteral("helpButton"));
+    EXPECT_TRUE(help->isEnabled());
+    click(help);
+    ASSERT_EQ(opened.size(), 1);
+    EXPECT_EQ(opened.front(), QUrl::fromLocalFile(page));
+}
+
+TEST(AboutDialog, TheCloseButtonClosesIt)
+{
+    TempFolder folder;
+    AboutDialog about(folder.path(), [](const QUrl &) { return true; });
+    about.show();
+    QSignalSpy closed(&about, &AboutDialog::closed);
+    click(about.findChild<PictureButton *>(QStringLiteral("okButton")));
+    EXPECT_FALSE(about.isVisible());
+    EXPECT_EQ(closed.count(), 1);
+}

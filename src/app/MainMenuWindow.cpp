@@ -13,6 +13,7 @@
 #include "core/Version.h"
 #include "session/WindowHub.h"
 #include "app/AboutDialog.h"
+#include "document/DocumentSource.h"
 #include "widgets/Artwork.h"
 #include "widgets/BusyPointer.h"
 #include "widgets/PictureButton.h"
@@ -171,7 +172,7 @@ void MainMenuWindow::openFileIn(const QString &filter, qint16 openMode, bool inD
 
 void MainMenuWindow::openGivenFile(const QString &path)
 {
-    const bool isTemplate = path.endsWith(QStringLiteral(".fom"), Qt::CaseInsensitive);
+    const bool isTemplate = documentKindOf(path) == DocumentKind::Template;
     openPath(path, isTemplate ? OpenDocumentFromTemplate : OpenExistingFile, false);
 }
 

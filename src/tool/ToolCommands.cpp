@@ -11,6 +11,7 @@
 #include <QSaveFile>
 
 #include "core/Errors.h"
+#include "document/DocumentSource.h"
 #include "document/LabelFile.h"
 #include "editor/EditorSettingsFile.h"
 #include "print/PrintJob.h"
@@ -33,28 +34,16 @@ const char *const Usage =
     "                                          print the sheet on one page; offsets in tenths of a millimetre,\n"
     "                                          the paper a QPageSize name (a PDF is A4 portrait by default)\n";
 
-enum class FileKind { Label, Template, Unknown };
-
-FileKind kindOf(const QString &path)
-{
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == QLatin1String("fhl"))
-        return FileKind::Label;
-    if (suffix == QLatin1String("fom"))
-        return FileKind::Template;
-    return FileKind::Unknown;
-}
-
 int dump(const QString &path, QTextStream &out)
 {
-    switch (kindOf(path)) {
-    case FileKind::Label:
+    switch (documentKindOf(path)) {
+    case DocumentKind::Label:
         out << QString::fromUtf8(documentToJson(openLabelFile(path))) << '\n';
         return 0;
-    case FileKind::Template:
+    case DocumentKind::Template:
         out << QString::fromUtf8(templateToJson(loadTemplateFile(path, SheetTemplate{}))) << '\n';
         return 0;
-    case FileKind::Unknown:
+    case DocumentKind::Unknown:
         break;
     }
     throw FileError(QStringLiteral("not a label file (.fhl) or a template file (.fom)"));
@@ -121,24 +110,11 @@ std::optional<RenderOptions> parseRenderOptions(const QStringList &arguments, QS
     return options;
 }
 
-LabelDocument documentOf(const QString &path)
-{
-    switch (kindOf(path)) {
-    case FileKind::Label:
-        return openLabelFile(path);
-    case FileKind::Template:
-        return LabelDocument::fromTemplate(loadTemplateFile(path, SheetTemplate{}));
-    case FileKind::Unknown:
-        break;
-    }
-    throw FileError(QStringLiteral("not a label file (.fhl) or a template file (.fom)"));
-}
-
 // Every label rendered and the sheet image written as a PNG, with the
 // colours of the delivered editor settings.
 int render(const QString &path, const QString &outPath, const RenderOptions &options, QString &file)
 {
-    LabelDocument document = documentOf(path);
+    LabelDocument document = openDocumentFile(path);
     const int labels = document.labelCount();
     if (options.currentLabel > std::max(labels, 1))
         throw UserError(QStringLiteral("there is no label %1: the sheet has %2").arg(options.currentLabel).arg(labels));
@@ -269,7 +245,7 @@ QString printFailure(PrintOutcome outcome, const PrintCommand &command)
 // printable) or on a print queue with the queue's own settings.
 int print(const QString &path, const PrintCommand &command)
 {
-    const LabelDocument document = documentOf(path);
+    const LabelDocument document = openDocumentFile(path);
     std::unique_ptr<QPrinter> printer;
     if (!command.pdf.isEmpty()) {
         printer = std::make_unique<QPrinter>(QPrinter::HighResolution);

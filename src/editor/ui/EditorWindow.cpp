@@ -27,6 +27,7 @@
 #include "core/Errors.h"
 #include "core/Rounding.h"
 #include "core/Units.h"
+#include "document/DocumentSource.h"
 #include "document/LabelFile.h"
 #include "editor/HitTesting.h"
 #include "editor/SaveNames.h"
@@ -39,7 +40,6 @@
 #include "editor/ui/FormatPanels.h"
 #include "editor/ui/SheetView.h"
 #include "render/DrawSelectSub.h"
-#include "sheet/TemplateFile.h"
 
 namespace porkane {
 
@@ -354,7 +354,7 @@ bool EditorWindow::start()
             document = openLabelFile(state_.DocumentPath);
             break;
         case OpenDocumentFromTemplate:
-            document = LabelDocument::fromTemplate(loadTemplateFile(state_.DocumentPath, SheetTemplate{}));
+            document = newDocumentOnTemplateFile(state_.DocumentPath);
             break;
         default:
             document = LabelDocument::fromTemplate(state_.designerTemplate);

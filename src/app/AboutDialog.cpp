@@ -42,23 +42,16 @@ AboutDialog::AboutDialog(const QString &programFolder, UrlOpener openUrl, QWidge
     for (QLabel *label : {version, about})
         label->setStyleSheet(QStringLiteral("color: #5a3622;"));
 
-    helpButton_ = new PictureButton(this);
-    helpButton_->setObjectName(QStringLiteral("helpButton"));
-    helpButton_->setPictures(
-        artwork::buttonPictures(QStringLiteral("help"), artwork::CommandButtonSize, artwork::ButtonShape::Wide));
-    helpButton_->setCaption(QStringLiteral("ヘルプ"));
+    helpButton_ = artwork::makeCommandButton(this, QStringLiteral("helpButton"), QStringLiteral("help"),
+                                             QStringLiteral("ヘルプ"), QString());
     const bool hasHelp = QFileInfo(helpPage_).isFile();
     helpButton_->setEnabled(hasHelp);
     helpButton_->setToolTip(hasHelp ? QStringLiteral("ヘルプを表示します。")
                                     : QStringLiteral("ヘルプファイルがありません。"));
     connect(helpButton_, &PictureButton::clicked, this, &AboutDialog::openHelp);
 
-    auto *closeButton = new PictureButton(this);
-    closeButton->setObjectName(QStringLiteral("okButton"));
-    closeButton->setPictures(
-        artwork::buttonPictures(QStringLiteral("ok"), artwork::CommandButtonSize, artwork::ButtonShape::Wide));
-    closeButton->setCaption(QStringLiteral("閉じる"));
-    closeButton->setToolTip(QStringLiteral("Ａｂｏｕｔを閉じます。"));
+    PictureButton *closeButton = artwork::makeCommandButton(this, QStringLiteral("okButton"), QStringLiteral("ok"),
+                                                            QStringLiteral("閉じる"), QStringLiteral("Ａｂｏｕｔを閉じます。"));
     connect(closeButton, &PictureButton::clicked, this, &QWidget::close);
 
     auto *texts = new QVBoxLayout;

@@ -74,13 +74,9 @@ MainMenuWindow::MainMenuWindow(AppState &state, QWidget *parent)
 
     for (int index = 0; index < ButtonCount; ++index) {
         const MenuButton &entry = menuButtons()[std::size_t(index)];
-        auto *button = new PictureButton(this);
-        button->setObjectName(QStringLiteral("menuButton%1").arg(index));
-        button->setPictures(artwork::buttonPictures(QString::fromLatin1(entry.icon), artwork::CommandButtonSize,
-                                                    artwork::ButtonShape::Wide));
-        button->setCaption(entry.caption);
-        button->setToolTip(entry.toolTip);
-        button->setActingBounds(ActingRight, ActingBottom);
+        PictureButton *button = artwork::makeCommandButton(this, QStringLiteral("menuButton%1").arg(index),
+                                                           QString::fromLatin1(entry.icon), entry.caption,
+                                                           entry.toolTip);
         connect(button, &PictureButton::clicked, this, [this, index] { runCommand(index); });
         buttons_[std::size_t(index)] = button;
     }

@@ -1,7 +1,7 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QPixmap>
-#include <QWidget>
 
 namespace porkane {
 
@@ -9,8 +9,12 @@ namespace porkane {
 // disabled states and an optional caption under it. It shows the pressed
 // picture while the left button is held and acts only when the left button
 // is released inside its acting bounds, so a press can be cancelled by
-// moving off the button. Clicks on the caption do nothing.
-class PictureButton : public QWidget {
+// moving off the button. Releases on the caption do nothing.
+//
+// It is a real button: Tab reaches it (a click does not take the focus from
+// the field being typed in), Space or Enter presses it, and a screen reader
+// reads its caption (or its tooltip, when it has no caption) as its name.
+class PictureButton : public QAbstractButton {
     Q_OBJECT
 public:
     struct Pictures {
@@ -40,22 +44,22 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
 
-signals:
-    void clicked();
-
 protected:
+    bool hitButton(const QPoint &position) const override { return actsAt(position); }
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    void changeEvent(QEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    void updateAccessibleTexts();
+
     Pictures pictures_;
     QSize pictureSize_{75, 35};
     QString caption_;
     int maxX_ = -1; // -1: the picture area
     int maxY_ = -1;
-    bool pressed_ = false;
 };
 
 } // namespace porkane

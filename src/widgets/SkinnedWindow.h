@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QPointer>
+#include <QDialog>
 #include <QWidget>
 
-namespace porkane {
+#include "widgets/WindowFrame.h"
 
-class PictureButton;
+namespace porkane {
 
 // The frame every window of the program shares: no platform caption or
 // border, rounded corners, a background tiled from the skin picture, and its
@@ -13,40 +13,26 @@ class PictureButton;
 // The window moves when dragged by its title bar or its background.
 //
 // Subclasses lay out their controls inside contentsMargins(), which leave
-// room for the title bar; the title bar and the grip are placed by this
-// class and stay on top.
-class SkinnedWindow : public QWidget {
-    Q_OBJECT
+// room for the title bar; the title bar and the grip are placed by the frame
+// and stay on top. Skinned<QWidget> is a window, Skinned<QDialog> a dialog
+// with Qt's own modality, exec() and Escape.
+template <typename Base>
+class Skinned : public Base, public FrameParts {
 public:
-    enum Part {
-        TitleBar = 0x1,
-        MinimiseButton = 0x2,
-        MaximiseButton = 0x4,
-        CloseButton = 0x8,
-        ResizeGrip = 0x10,
-        WidthOnlyGrip = 0x20, // the grip changes the width alone
-    };
-    Q_DECLARE_FLAGS(Parts, Part)
+    explicit Skinned(Parts parts, QWidget *parent = nullptr);
 
-    static constexpr int TitleBarHeight = 28;
-    static constexpr int CornerDiameter = 20;
-    static constexpr int GripSize = 16;
-
-    explicit SkinnedWindow(Parts parts, QWidget *parent = nullptr);
-
-    void setTitle(const QString &title);
+    void setTitle(const QString &title) { frame_.setTitle(title); }
 
     // Null for the parts the window was made without.
-    QWidget *titleBar() const { return titleBar_; }
-    PictureButton *minimiseButton() const { return minimiseButton_; }
-    PictureButton *maximiseButton() const { return maximiseButton_; }
-    PictureButton *closeButton() const { return closeButton_; }
-    QWidget *resizeGrip() const { return grip_; }
+    QWidget *titleBar() const { return frame_.titleBar(); }
+    PictureButton *minimiseButton() const { return frame_.minimiseButton(); }
+    PictureButton *maximiseButton() const { return frame_.maximiseButton(); }
+    PictureButton *closeButton() const { return frame_.closeButton(); }
+    QWidget *resizeGrip() const { return frame_.resizeGrip(); }
 
-    void toggleMaximised();
+    void toggleMaximised() { frame_.toggleMaximised(); }
 
-    // The rounded shape of a window of the given size.
-    static QRegion roundedRegion(QSize size);
+    static QRegion roundedRegion(QSize size) { return WindowFrame::roundedRegion(size); }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -57,27 +43,23 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    friend class WindowTitleBar;
-    friend class WindowResizeGrip;
-
-    void placeFrameParts();
-    void updateMaximiseButton();
-    // Starts moving the window with the pointer; where the platform cannot
-    // move it, the move follows the pointer events instead.
-    void beginMove(QMouseEvent *event);
-    void followMove(QMouseEvent *event);
-    void endMove();
-
-    Parts parts_;
-    QWidget *titleBar_ = nullptr;
-    PictureButton *minimiseButton_ = nullptr;
-    PictureButton *maximiseButton_ = nullptr;
-    PictureButton *closeButton_ = nullptr;
-    QWidget *grip_ = nullptr;
-    bool movingByHand_ = false;
-    QPoint moveGrabOffset_;
+    WindowFrame frame_;
 };
 
-Q_DECLARE_OPERATORS_FOR_FLAGS(SkinnedWindow::Parts)
+extern template class Skinned<QWidget>;
+extern template class Skinned<QDialog>;
+
+class SkinnedWindow : public Skinned<QWidget> {
+    Q_OBJECT
+public:
+    explicit SkinnedWindow(Parts parts, QWidget *parent = nullptr);
+};
+
+// A dialog in the program's frame. The close button and Escape reject it.
+class SkinnedDialog : public Skinned<QDialog> {
+    Q_OBJECT
+public:
+    explicit SkinnedDialog(Parts parts, QWidget *parent = nullptr);
+};
 
 } // namespace porkane

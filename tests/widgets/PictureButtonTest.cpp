@@ -1,3 +1,4 @@
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -134,4 +135,57 @@ TEST(PictureButton, TheThreePicturesDiffer)
             EXPECT_LE(std::abs(qRed(pixel) - qBlue(pixel)), 40) << x;
         }
     }
+}
+
+TEST(PictureButton, TabReachesItAndSpaceOrEnterPressesIt)
+{
+    QWidget window;
+    auto *field = new QLineEdit(&window);
+    PictureButton *button = makeButton(&window, artwork::CommandButtonSize, artwork::ButtonShape::Wide);
+    button->move(0, 40);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    window.activateWindow();
+    field->setFocus();
+    QSignalSpy clicked(button, &PictureButton::clicked);
+
+    QTest::keyClick(field, Qt::Key_Tab);
+    ASSERT_TRUE(button->hasFocus());
+    QTest::keyClick(button, Qt::Key_Space);
+    EXPECT_EQ(clicked.count(), 1);
+    QTest::keyClick(button, Qt::Key_Return);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return clicked.count() == 2; }));
+    QTest::keyClick(button, Qt::Key_Enter);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return clicked.count() == 3; }));
+
+    // A disabled button is skipped and ignores the keys.
+    button->setEnabled(false);
+    EXPECT_FALSE(button->hasFocus());
+}
+
+TEST(PictureButton, AClickLeavesTheFocusInTheFieldBeingTypedIn)
+{
+    QWidget window;
+    auto *field = new QLineEdit(&window);
+    PictureButton *button = makeButton(&window, artwork::ToolbarButtonSize, artwork::ButtonShape::Square);
+    button->move(0, 40);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    window.activateWindow();
+    field->setFocus();
+    QSignalSpy clicked(button, &PictureButton::clicked);
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_EQ(clicked.count(), 1);
+    EXPECT_TRUE(field->hasFocus());
+}
+
+TEST(PictureButton, AScreenReaderReadsTheCaptionOrElseTheTooltip)
+{
+    QWidget window;
+    PictureButton *button = makeButton(&window, artwork::CommandButtonSize, artwork::ButtonShape::Wide);
+    button->setToolTip(QStringLiteral("ファイルを保存します。"));
+    EXPECT_EQ(button->accessibleName(), QStringLiteral("ファイルを保存します。"));
+    button->setCaption(QStringLiteral("保    存"));
+    EXPECT_EQ(button->accessibleName(), QStringLiteral("保存"));
+    EXPECT_EQ(button->accessibleDescription(), QStringLiteral("ファイルを保存します。"));
 }

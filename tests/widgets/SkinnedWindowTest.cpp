@@ -1,4 +1,5 @@
 #include <QSignalSpy>
+#include <QTimer>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -138,4 +139,23 @@ TEST(WindowPlacement, PlacesAreKeptInTwipsWithin16Bits)
     EXPECT_GE(window.width(), 200);
     EXPECT_GE(window.height(), 150);
     EXPECT_GE(window.x(), 0);
+}
+
+TEST(SkinnedDialog, IsAModalDialogInTheSameFrameThatEscapeAndTheCloseButtonReject)
+{
+    SkinnedDialog dialog(SkinnedDialog::TitleBar | SkinnedDialog::CloseButton);
+    dialog.resize(300, 200);
+    EXPECT_TRUE(dialog.windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(dialog.windowType(), Qt::Dialog);
+
+    QTimer::singleShot(0, &dialog, [&] { QTest::keyClick(&dialog, Qt::Key_Escape); });
+    EXPECT_EQ(dialog.exec(), QDialog::Rejected);
+
+    QTimer::singleShot(0, &dialog, [&] { click(dialog.closeButton()); });
+    EXPECT_EQ(dialog.exec(), QDialog::Rejected);
+    EXPECT_FALSE(dialog.isVisible());
+
+    QTimer::singleShot(0, &dialog, [&] { dialog.accept(); });
+    EXPECT_EQ(dialog.exec(), QDialog::Accepted);
+    EXPECT_FALSE(dialog.mask().contains(QPoint(0, 0)));
 }

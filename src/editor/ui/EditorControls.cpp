@@ -78,25 +78,6 @@ void EditorUpDown::step(Direction direction)
 
 // --- PanelButton -------------------------------------------------------------------
 
-namespace {
-
-QPixmap composeButton(const QString &frame, const QString &icon, QPoint iconOffset, qreal opacity)
-{
-    const QSize size(PanelButton::Side, PanelButton::Side);
-    const QPixmap framePicture = artwork::picture(QStringLiteral("buttons/frame-square-") + frame, size);
-    const qreal ratio = framePicture.devicePixelRatio();
-    QPixmap picture(size * ratio);
-    picture.setDevicePixelRatio(ratio);
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
-    painter.drawPixmap(0, 0, framePicture);
-    painter.setOpacity(opacity);
-    painter.drawPixmap(QPoint(3, 3) + iconOffset, artwork::picture(QStringLiteral("icons/") + icon, QSize(15, 15)));
-    return picture;
-}
-
-} // namespace
-
 PanelButton::PanelButton(const QString &icon, const QString &toolTip, QWidget *parent)
     : PictureButton(parent), icon_(icon)
 {
@@ -108,12 +89,13 @@ PanelButton::PanelButton(const QString &icon, const QString &toolTip, QWidget *p
 void PanelButton::setOn(bool on)
 {
     on_ = on;
-    Pictures pictures;
-    pictures.normal = composeButton(on ? QStringLiteral("pressed") : QStringLiteral("normal"), icon_,
-                                    on ? QPoint(1, 1) : QPoint(0, 0), 1.0);
-    pictures.pressed = composeButton(QStringLiteral("pressed"), icon_, QPoint(1, 1), 1.0);
-    pictures.disabled = composeButton(QStringLiteral("disabled"), icon_, QPoint(0, 0), 0.35);
-    setPictures(pictures);
+    artwork::ButtonFace face;
+    face.icon = icon_;
+    face.size = QSize(Side, Side);
+    face.shape = artwork::ButtonShape::Square;
+    face.iconSide = 15;
+    face.latched = on;
+    setPictures(artwork::buttonPictures(face));
 }
 
 // --- Number fields --------------------------------------------------------------------

@@ -47,8 +47,6 @@ constexpr QSize LoadButtonSize{226, 35};
 // with every row.
 constexpr qint64 EventsEveryMilliseconds = 30;
 
-const QColor ButtonTextColour(0x5a, 0x36, 0x22);
-const QColor DisabledButtonTextColour(0x9a, 0x90, 0x88);
 
 enum TurnButton { RestoreButton, Turn90Button, Turn180Button, Turn270Button, MirrorLeftRightButton,
                   MirrorTopBottomButton, TurnByAngleButton };
@@ -61,46 +59,6 @@ PictureButton *makeButton(QWidget *parent, const QString &name, const QString &i
     button->setPictures(artwork::buttonPictures(icon, size, shape));
     button->setToolTip(toolTip);
     return button;
-}
-
-// A wide button with its icon on the left and its words beside it: the
-// command button's frame, its ends kept and its plain middle stretched.
-PictureButton::Pictures textButtonPictures(const QString &icon, const QString &text, QSize size, const QFont &font)
-{
-    constexpr int End = 12;
-    const QSize frameSize = artwork::CommandButtonSize;
-    const QPixmap glyph = artwork::picture(QStringLiteral("icons/") + icon, QSize(24, 24));
-
-    const auto compose = [&](const QString &state, bool enabled, int sink) {
-        const QImage frame = artwork::picture(QStringLiteral("buttons/frame-wide-") + state, frameSize).toImage();
-        const qreal ratio = frame.devicePixelRatio();
-        QImage image(size * ratio, QImage::Format_ARGB32_Premultiplied);
-        image.setDevicePixelRatio(ratio);
-        image.fill(Qt::transparent);
-        QPainter painter(&image);
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        const auto slice = [&](int from, int width, QRectF to) {
-            painter.drawImage(to, frame, QRectF(from * ratio, 0, width * ratio, frameSize.height() * ratio));
-        };
-        slice(0, End, QRectF(0, 0, End, size.height()));
-        slice(End, frameSize.width() - 2 * End, QRectF(End, 0, size.width() - 2 * End, size.height()));
-        slice(frameSize.width() - End, End, QRectF(size.width() - End, 0, End, size.height()));
-
-        painter.setOpacity(enabled ? 1.0 : 0.4);
-        painter.drawPixmap(QPointF(10 + sink, (size.height() - 24) / 2.0 + sink), glyph);
-        painter.setOpacity(1.0);
-        painter.setFont(font);
-        painter.setPen(enabled ? ButtonTextColour : DisabledButtonTextColour);
-        painter.drawText(QRect(42 + sink, sink, size.width() - 50, size.height()),
-                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
-        painter.end();
-        return QPixmap::fromImage(image);
-    };
-    PictureButton::Pictures pictures;
-    pictures.normal = compose(QStringLiteral("normal"), true, 0);
-    pictures.pressed = compose(QStringLiteral("pressed"), true, 1);
-    pictures.disabled = compose(QStringLiteral("disabled"), false, 0);
-    return pictures;
 }
 
 QLabel *caption(const QString &text, QWidget *parent, const QString &name = {})
@@ -252,7 +210,12 @@ QWidget *ImagePasteDialog::buildLoadGroup()
                                const QString &toolTip) {
         auto *button = new PictureButton(group);
         button->setObjectName(name);
-        button->setPictures(textButtonPictures(icon, words, LoadButtonSize, wordsFont));
+        artwork::ButtonFace face;
+        face.icon = icon;
+        face.size = LoadButtonSize;
+        face.text = words;
+        face.textFont = wordsFont;
+        button->setPictures(artwork::buttonPictures(face));
         button->setToolTip(toolTip);
         column->addWidget(button, 0, Qt::AlignHCenter);
         return button;

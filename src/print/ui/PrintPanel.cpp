@@ -23,7 +23,7 @@
 #include "widgets/Artwork.h"
 #include "widgets/BusyPointer.h"
 #include "widgets/PictureButton.h"
-#include "widgets/SkinnedWindow.h"
+#include "widgets/WindowFrame.h"
 #include "widgets/OffsetSpinner.h"
 
 namespace porkane {
@@ -35,22 +35,6 @@ const QString SeeThroughMessage = QStringLiteral("画像を透過処理してい
 const QString PdfFileFilter = QStringLiteral("PDF ファイル (*.pdf)");
 const QString ProposedPdfName = QStringLiteral("ぽるかね.pdf");
 
-// Releasing within 0 to 75 by 0 to 35 of a button runs it.
-constexpr int ActingRight = 75;
-constexpr int ActingBottom = 35;
-const QSize SkinTileSize(96, 96);
-
-PictureButton *makeButton(QWidget *parent, const QString &name, const QString &icon, const QString &caption,
-                          const QString &toolTip)
-{
-    auto *button = new PictureButton(parent);
-    button->setObjectName(name);
-    button->setPictures(artwork::buttonPictures(icon, artwork::CommandButtonSize, artwork::ButtonShape::Wide));
-    button->setCaption(caption);
-    button->setToolTip(toolTip);
-    button->setActingBounds(ActingRight, ActingBottom);
-    return button;
-}
 
 // Puts things back when a job ends, however it ends.
 class JobGuard {
@@ -204,11 +188,11 @@ QWidget *PrintPanel::buildButtons()
     auto *row = new QHBoxLayout(buttons);
     row->setContentsMargins(0, 4, 0, 0);
     row->setSpacing(18);
-    closeButton_ = makeButton(buttons, QStringLiteral("closeButton"), QStringLiteral("close"),
+    closeButton_ = artwork::makeCommandButton(buttons, QStringLiteral("closeButton"), QStringLiteral("close"),
                               QStringLiteral("閉じる"), QStringLiteral("印刷パネルを閉じます。"));
-    setupButton_ = makeButton(buttons, QStringLiteral("printerSetupButton"), QStringLiteral("printer"),
+    setupButton_ = artwork::makeCommandButton(buttons, QStringLiteral("printerSetupButton"), QStringLiteral("printer"),
                               QStringLiteral("プリンタ設定"), QStringLiteral("プリンタの設定画面を開きます。"));
-    printButton_ = makeButton(buttons, QStringLiteral("printButton"), QStringLiteral("ok"),
+    printButton_ = artwork::makeCommandButton(buttons, QStringLiteral("printButton"), QStringLiteral("ok"),
                               QStringLiteral("印刷開始"), QStringLiteral("印刷を開始します。"));
     connect(closeButton_, &PictureButton::clicked, this, &PrintPanel::closePanel);
     connect(setupButton_, &PictureButton::clicked, this, &PrintPanel::setUpPrinter);
@@ -265,7 +249,7 @@ void PrintPanel::showPanel()
 {
     refreshPrinterInfo();
     // A new shape every time it is shown; closing lets it go.
-    setMask(SkinnedWindow::roundedRegion(size()));
+    setMask(WindowFrame::roundedRegion(size()));
     centreOnEditor();
     show();
     raise();
@@ -358,13 +342,7 @@ void PrintPanel::startPrinting()
 void PrintPanel::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.drawTiledPixmap(rect(), artwork::picture(QStringLiteral("skin-tile"), SkinTileSize));
-    // A thin rim along the rounded edge, as the program's windows have.
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(0xd9, 0x8c, 0x5f), 1.5));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRoundedRect(QRectF(rect()).adjusted(0.75, 0.75, -0.75, -0.75), CornerDiameter / 2.0 - 0.5,
-                            CornerDiameter / 2.0 - 0.5);
+    WindowFrame::paintSkin(painter, this);
 }
 
 } // namespace porkane

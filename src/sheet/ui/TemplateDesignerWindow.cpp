@@ -57,28 +57,12 @@ constexpr std::array<int, SheetTemplate::GeometryItems> ShownItemOrder = {1, 0, 
 
 const SheetTemplate::Geometry NewLabelGeometry = {0, 0, 20, 20, 0, 0};
 
-// Releasing within 0 to 75 by 0 to 35 of a button runs it.
-constexpr int ActingRight = 75;
-constexpr int ActingBottom = 35;
-
 QString shownCaption(const QString &caption)
 {
     QString shown = caption;
     static const QRegularExpression spaces(QStringLiteral(" {2,}"));
     shown.replace(spaces, QStringLiteral("\n"));
     return shown;
-}
-
-PictureButton *makeButton(QWidget *parent, const QString &name, const QString &icon, const QString &caption,
-                          const QString &toolTip)
-{
-    auto *button = new PictureButton(parent);
-    button->setObjectName(name);
-    button->setPictures(artwork::buttonPictures(icon, artwork::CommandButtonSize, artwork::ButtonShape::Wide));
-    button->setCaption(caption);
-    button->setToolTip(toolTip);
-    button->setActingBounds(ActingRight, ActingBottom);
-    return button;
 }
 
 QLabel *unitLabel(QWidget *parent) { return new QLabel(QStringLiteral("mm"), parent); }
@@ -135,15 +119,15 @@ QWidget *TemplateDesignerWindow::buildToolbar()
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(8);
     const bool opensFile = openMode_ == OpenExistingFile;
-    toolButtons_[0] = makeButton(toolbar, QStringLiteral("toolButton1"), opensFile ? QStringLiteral("open-file")
+    toolButtons_[0] = artwork::makeCommandButton(toolbar, QStringLiteral("toolButton1"), opensFile ? QStringLiteral("open-file")
                                                                                     : QStringLiteral("ok"),
                                  fromEditor_ ? OkCaption : OpenCaption,
                                  opensFile ? QStringLiteral("他のフォームファイルを開きます。")
                                  : fromEditor_ ? QStringLiteral("このフォームを文字入力画面に反映します。")
                                                : QStringLiteral("このフォームで文字入力を始めます。"));
-    toolButtons_[1] = makeButton(toolbar, QStringLiteral("toolButton2"), QStringLiteral("save"),
+    toolButtons_[1] = artwork::makeCommandButton(toolbar, QStringLiteral("toolButton2"), QStringLiteral("save"),
                                  QStringLiteral("保    存"), QStringLiteral("フォームファイルを保存します。"));
-    toolButtons_[2] = makeButton(toolbar, QStringLiteral("toolButton3"), QStringLiteral("close"),
+    toolButtons_[2] = artwork::makeCommandButton(toolbar, QStringLiteral("toolButton3"), QStringLiteral("close"),
                                  QStringLiteral("閉 じ る"), QStringLiteral("フォームの設定を閉じます。"));
     connect(toolButtons_[0], &PictureButton::clicked, this, &TemplateDesignerWindow::openOrCommit);
     connect(toolButtons_[1], &PictureButton::clicked, this, &TemplateDesignerWindow::saveTemplate);
@@ -214,9 +198,9 @@ QWidget *TemplateDesignerWindow::buildFormGroups()
     fieldsColumn->setSpacing(6);
     auto *labelButtons = new QHBoxLayout;
     labelButtons->setSpacing(8);
-    addButton_ = makeButton(labelGroup, QStringLiteral("addLabelButton"), QStringLiteral("label-add"),
+    addButton_ = artwork::makeCommandButton(labelGroup, QStringLiteral("addLabelButton"), QStringLiteral("label-add"),
                             QStringLiteral("ラベルの追加"), QStringLiteral("ラベルを一つ追加します。"));
-    deleteButton_ = makeButton(labelGroup, QStringLiteral("deleteLabelButton"), QStringLiteral("label-delete"),
+    deleteButton_ = artwork::makeCommandButton(labelGroup, QStringLiteral("deleteLabelButton"), QStringLiteral("label-delete"),
                                QStringLiteral("ラベルの削除"), QStringLiteral("選択中のラベルを削除します。"));
     connect(addButton_, &PictureButton::clicked, this, &TemplateDesignerWindow::addLabel);
     connect(deleteButton_, &PictureButton::clicked, this, &TemplateDesignerWindow::deleteLabel);

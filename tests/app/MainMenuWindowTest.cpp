@@ -195,7 +195,7 @@ TEST_F(MainMenuTest, OpeningALabelFileHandsItToTheEditor)
     EXPECT_EQ(state.DocumentPath, QStringLiteral("/tmp/a.fhl"));
     EXPECT_EQ(state.OpenMode, OpenExistingFile);
     // There is no such file: the editor refuses it and the menu comes back.
-    EXPECT_EQ(prompts.messages(), QStringList{BrokenFileMessage});
+    EXPECT_EQ(prompts.messages(), QStringList{BrokenFileMessage()});
     EXPECT_EQ(windows.editor(), nullptr);
     EXPECT_TRUE(menu->isVisible());
     EXPECT_TRUE(menu->isEnabled());
@@ -220,7 +220,7 @@ TEST_F(MainMenuTest, AFileFromTheDesktopOpensLikeTheMenusButtons)
     EXPECT_EQ(state.DocumentPath, QStringLiteral("/tmp/宛名.FOM"));
     menu->openGivenFile(QStringLiteral("/tmp/work.fhl"));
     EXPECT_EQ(state.OpenMode, OpenExistingFile);
-    EXPECT_EQ(prompts.messages(), (QStringList{BrokenFileMessage, BrokenFileMessage}));
+    EXPECT_EQ(prompts.messages(), (QStringList{BrokenFileMessage(), BrokenFileMessage()}));
     EXPECT_TRUE(menu->isVisible());
 }
 
@@ -251,7 +251,7 @@ TEST_F(MainMenuTest, ABrokenTemplateIsRefusedAndTheMenuComesBack)
     prompts.chooseFile(dataFile(QStringLiteral("broken.fom")));
     clickButton(menu->button(6));
     EXPECT_EQ(windows.designer(), nullptr);
-    ASSERT_EQ(prompts.messages(), QStringList{BrokenFileMessage});
+    ASSERT_EQ(prompts.messages(), QStringList{BrokenFileMessage()});
     EXPECT_EQ(prompts.last().icon, PromptIcon::Critical);
     EXPECT_TRUE(menu->isVisible());
     EXPECT_TRUE(menu->isEnabled());

@@ -332,7 +332,7 @@ bool EditorWindow::refuseToOpen()
 {
     state_.ModalMode = ModalNone;
     BusyPointer::clear();
-    state_.prompts->tell(BrokenFileMessage, PromptIcon::Critical);
+    state_.prompts->tell(BrokenFileMessage(), PromptIcon::Critical);
     // Over a new template the designer is still there, with the template.
     if (state_.OpenMode != OpenNewTemplate)
         state_.windows->showMainMenu();
@@ -1257,7 +1257,7 @@ void EditorWindow::saveDocument()
         return;
     }
     const QString target = labelFileTarget(*chosen);
-    if (QFileInfo::exists(target) && !state_.prompts->ask(OverwriteQuestion, PromptIcon::Question, Preselect::No))
+    if (QFileInfo::exists(target) && !state_.prompts->ask(OverwriteQuestion(), PromptIcon::Question, Preselect::No))
         return;
     BusyPointer::show();
     try {
@@ -1265,7 +1265,7 @@ void EditorWindow::saveDocument()
         saveLabelFile(state_.document, target);
     } catch (const UserError &) {
         BusyPointer::clear();
-        state_.prompts->tell(SaveFailedMessage + QLatin1Char('\r') + target, PromptIcon::Critical);
+        state_.prompts->tell(SaveFailedMessage() + QLatin1Char('\r') + target, PromptIcon::Critical);
         return;
     }
     state_.DocumentPath = target;

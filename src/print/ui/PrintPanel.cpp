@@ -313,7 +313,7 @@ void PrintPanel::startPrinting()
         QString file = *chosen;
         if (QFileInfo(file).suffix().isEmpty())
             file += QStringLiteral(".pdf");
-        if (QFile::exists(file) && !state_.prompts->ask(OverwriteQuestion, PromptIcon::Question, Preselect::No))
+        if (QFile::exists(file) && !state_.prompts->ask(OverwriteQuestion(), PromptIcon::Question, Preselect::No))
             return;
         printer.setOutputFileName(file);
         namedForThisJob = true;

@@ -313,7 +313,7 @@ bool TemplateDesignerWindow::start()
             state_.ModalMode = ModalNone;
             state_.OpenMode = 0;
             BusyPointer::clear();
-            state_.prompts->tell(BrokenFileMessage, PromptIcon::Critical);
+            state_.prompts->tell(BrokenFileMessage(), PromptIcon::Critical);
             return false;
         }
         name = QFileInfo(state_.DocumentPath).fileName();
@@ -623,7 +623,7 @@ void TemplateDesignerWindow::openAnotherTemplate()
         sheet = loadTemplateFile(*path, fieldsTemplate());
     } catch (const UserError &) {
         // The template being designed stays as it was.
-        state_.prompts->tell(BrokenFileMessage, PromptIcon::Critical);
+        state_.prompts->tell(BrokenFileMessage(), PromptIcon::Critical);
         return;
     }
     state_.DocumentPath = *path;
@@ -657,12 +657,12 @@ void TemplateDesignerWindow::saveTemplate()
     const std::optional<QString> path = state_.prompts->saveFileName(TemplateFileFilter, name);
     if (!path || path->isEmpty())
         return;
-    if (QFileInfo::exists(*path) && !state_.prompts->ask(OverwriteQuestion, PromptIcon::Question, Preselect::No))
+    if (QFileInfo::exists(*path) && !state_.prompts->ask(OverwriteQuestion(), PromptIcon::Question, Preselect::No))
         return;
     try {
         saveTemplateFile(*path, sheet);
     } catch (const UserError &) {
-        state_.prompts->tell(SaveFailedMessage + QLatin1Char('\r') + *path, PromptIcon::Critical);
+        state_.prompts->tell(SaveFailedMessage() + QLatin1Char('\r') + *path, PromptIcon::Critical);
         return;
     }
     modified_ = false;

@@ -113,7 +113,7 @@ TEST_F(EditorWindowTest, AnUnreadableFileIsRefusedAndNothingOfItIsShown)
         state.DocumentPath = broken;
         BusyPointer::show();
         EXPECT_EQ(start(), nullptr);
-        ASSERT_EQ(prompts.messages(), QStringList{BrokenFileMessage});
+        ASSERT_EQ(prompts.messages(), QStringList{BrokenFileMessage()});
         EXPECT_EQ(prompts.last().icon, PromptIcon::Critical);
         EXPECT_EQ(hub.mainMenuShown, 1);
         EXPECT_EQ(state.ModalMode, ModalNone);
@@ -133,7 +133,7 @@ TEST_F(EditorWindowTest, ADamagedSettingsFileIsRefusedButAMissingOneIsDelivered)
     writeBytes(settingsFile(), crlf({" 1 ", " 16777215 "}));
     state.OpenMode = OpenNewTemplate;
     EXPECT_EQ(start(), nullptr);
-    EXPECT_EQ(prompts.messages(), QStringList{BrokenFileMessage});
+    EXPECT_EQ(prompts.messages(), QStringList{BrokenFileMessage()});
     // Over a new template the designer stays open with it.
     EXPECT_EQ(hub.mainMenuShown, 0);
     EXPECT_EQ(hub.designerClosedForEditor, 1);
@@ -228,7 +228,7 @@ TEST_F(EditorWindowTest, OverwritingAsksWithNoPreselected)
 
     prompts.chooseFile(target).answerNo();
     clickButton(EditorWindow::SaveButton);
-    EXPECT_EQ(prompts.last().text, OverwriteQuestion);
+    EXPECT_EQ(prompts.last().text, OverwriteQuestion());
     EXPECT_EQ(prompts.last().icon, PromptIcon::Question);
     EXPECT_EQ(prompts.last().preselect, Preselect::No);
     EXPECT_EQ(readBytes(target), QByteArray("earlier"));
@@ -265,7 +265,7 @@ TEST_F(EditorWindowTest, AFailedSaveSaysSoAndKeepsTheChanges)
     prompts.chooseFile(target);
     clickButton(EditorWindow::SaveButton);
     ASSERT_EQ(prompts.asked().size(), 2u);
-    EXPECT_EQ(prompts.last().text, SaveFailedMessage + QLatin1Char('\r') + target);
+    EXPECT_EQ(prompts.last().text, SaveFailedMessage() + QLatin1Char('\r') + target);
     EXPECT_EQ(prompts.last().icon, PromptIcon::Critical);
     EXPECT_TRUE(window.isModified());
     EXPECT_FALSE(BusyPointer::shown());

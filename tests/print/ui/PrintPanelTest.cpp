@@ -422,7 +422,7 @@ TEST_F(PrintPanelTest, AsksWhereAPdfGoesWhenThePrinterHasNoFile)
     panel.showPanel();
     prompts.chooseFile(folder.file(QStringLiteral("chosen"))).answerNo();
     click(QStringLiteral("printButton"));
-    EXPECT_EQ(prompts.last().text, OverwriteQuestion);
+    EXPECT_EQ(prompts.last().text, OverwriteQuestion());
     EXPECT_EQ(prompts.last().preselect, Preselect::No);
     EXPECT_TRUE(panel.isVisible());
     EXPECT_TRUE(prompts.allAnswersUsed());

@@ -193,7 +193,7 @@ TEST_F(DesignerTest, ABrokenTemplateFileIsRefusedWithoutShowingAnything)
     state.OpenMode = OpenExistingFile;
     designer = new TemplateDesignerWindow(state);
     EXPECT_FALSE(designer->start());
-    ASSERT_EQ(prompts.messages(), QStringList{BrokenFileMessage});
+    ASSERT_EQ(prompts.messages(), QStringList{BrokenFileMessage()});
     EXPECT_EQ(prompts.last().icon, PromptIcon::Critical);
     EXPECT_EQ(state.ModalMode, ModalNone);
     EXPECT_EQ(state.OpenMode, 0);
@@ -203,7 +203,7 @@ TEST_F(DesignerTest, ABrokenTemplateFileIsRefusedWithoutShowingAnything)
     state.OpenMode = OpenExistingFile;
     TemplateDesignerWindow missing(state);
     EXPECT_FALSE(missing.start());
-    EXPECT_EQ(prompts.messages(), QStringList{BrokenFileMessage});
+    EXPECT_EQ(prompts.messages(), QStringList{BrokenFileMessage()});
 }
 
 // --- Labels -----------------------------------------------------------------------
@@ -480,7 +480,7 @@ TEST_F(DesignerTest, ACancelledOrFailedSaveKeepsTheChanges)
     prompts.chooseFile(unwritable);
     click(QStringLiteral("toolButton2"));
     ASSERT_EQ(prompts.messages().size(), 1);
-    EXPECT_TRUE(prompts.messages().front().startsWith(SaveFailedMessage));
+    EXPECT_TRUE(prompts.messages().front().startsWith(SaveFailedMessage()));
     EXPECT_EQ(prompts.last().icon, PromptIcon::Critical);
     EXPECT_TRUE(window.isModified());
 }
@@ -565,7 +565,7 @@ TEST_F(DesignerTest, ForATemplateFileButton1OpensAnother)
 
     prompts.chooseFile(brokenPath);
     click(QStringLiteral("toolButton1"));
-    EXPECT_EQ(prompts.messages(), QStringList{BrokenFileMessage});
+    EXPECT_EQ(prompts.messages(), QStringList{BrokenFileMessage()});
     EXPECT_EQ(window.labelCount(), 5);
     EXPECT_EQ(nameField()->text(), QStringLiteral("five.fom"));
 

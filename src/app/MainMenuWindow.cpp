@@ -137,7 +137,7 @@ void MainMenuWindow::runCommand(int index)
         openFileIn(LabelFileFilter, OpenExistingFile, false);
         break;
     case 3:
-        openFileIn(TemplateFileFilter, OpenDocumentFromTemplate, false);
+        openFileIn(TemplateFileFilter, OpenFromTemplate, false);
         break;
     case 4:
         BusyPointer::show();
@@ -169,7 +169,7 @@ void MainMenuWindow::openFileIn(const QString &filter, qint16 openMode, bool inD
 void MainMenuWindow::openGivenFile(const QString &path)
 {
     const bool isTemplate = documentKindOf(path) == DocumentKind::Template;
-    openPath(path, isTemplate ? OpenDocumentFromTemplate : OpenExistingFile, false);
+    openPath(path, isTemplate ? OpenFromTemplate : OpenExistingFile, false);
 }
 
 void MainMenuWindow::openPath(const QString &path, qint16 openMode, bool inDesigner)

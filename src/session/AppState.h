@@ -23,10 +23,12 @@ class WindowHub;
 
 // How the next window obtains its content.
 enum OpenModes : qint16 {
-    OpenNewTemplate = 1,          // designer: a new template
-    OpenExistingFile = 2,         // designer: a .fom; editor: a .fhl
-    OpenDocumentFromTemplate = 3, // editor: a new document on the .fom at DocumentPath
-    OpenFromEditor = 3,           // designer: the open document's template
+    OpenNothing = 0,
+    OpenNewTemplate = 1,  // designer: a new template
+    OpenExistingFile = 2, // designer: a .fom; editor: a .fhl
+    // Editor: a new document on the .fom at DocumentPath. Designer: the open
+    // document's template, from the editor.
+    OpenFromTemplate = 3,
 };
 
 // Who owns the document while the editor must keep its hands off it.
@@ -53,7 +55,7 @@ struct AppState {
     qint16 TwipsPerPixelX = 15;
     qint16 TwipsPerPixelY = 15;
 
-    qint16 OpenMode = 0;
+    qint16 OpenMode = OpenNothing;
     qint16 ModalMode = ModalNone;
     QString DocumentPath;
     bool DesignerFromEditor = false;

@@ -175,7 +175,7 @@ TEST_F(MainMenuTest, ReleasingOneUnitRightOfAButtonRunsNothing)
 TEST_F(MainMenuTest, CancellingTheOpenDialogChangesNothing)
 {
     MainMenuWindow *menu = startMenu();
-    state.OpenMode = 0;
+    state.OpenMode = OpenNothing;
     state.DocumentPath = QStringLiteral("before.fhl");
     prompts.cancelDialog();
     clickButton(menu->button(2));
@@ -209,14 +209,14 @@ TEST_F(MainMenuTest, OpeningATemplateStartsADocumentOnIt)
     clickButton(menu->button(3));
     EXPECT_EQ(prompts.asked().front().text, TemplateFileFilter);
     EXPECT_EQ(state.DocumentPath, QStringLiteral("/tmp/a.fom"));
-    EXPECT_EQ(state.OpenMode, OpenDocumentFromTemplate);
+    EXPECT_EQ(state.OpenMode, OpenFromTemplate);
 }
 
 TEST_F(MainMenuTest, AFileFromTheDesktopOpensLikeTheMenusButtons)
 {
     MainMenuWindow *menu = startMenu();
     menu->openGivenFile(QStringLiteral("/tmp/宛名.FOM"));
-    EXPECT_EQ(state.OpenMode, OpenDocumentFromTemplate);
+    EXPECT_EQ(state.OpenMode, OpenFromTemplate);
     EXPECT_EQ(state.DocumentPath, QStringLiteral("/tmp/宛名.FOM"));
     menu->openGivenFile(QStringLiteral("/tmp/work.fhl"));
     EXPECT_EQ(state.OpenMode, OpenExistingFile);

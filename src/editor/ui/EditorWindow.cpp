@@ -353,7 +353,7 @@ bool EditorWindow::start()
         case OpenExistingFile:
             document = openLabelFile(state_.DocumentPath);
             break;
-        case OpenDocumentFromTemplate:
+        case OpenFromTemplate:
             document = newDocumentOnTemplateFile(state_.DocumentPath);
             break;
         default:
@@ -1235,7 +1235,7 @@ void EditorWindow::openDesigner()
         return;
     state_.DesignerFromEditor = true;
     state_.ModalMode = ModalBusy;
-    state_.OpenMode = OpenFromEditor;
+    state_.OpenMode = OpenFromTemplate;
     setEnabled(false);
     if (!state_.windows->openDesigner()) {
         state_.DesignerFromEditor = false;

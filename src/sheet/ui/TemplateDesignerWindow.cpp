@@ -76,7 +76,7 @@ TemplateDesignerWindow::TemplateDesignerWindow(AppState &state, QWidget *parent)
     setObjectName(QStringLiteral("Form3"));
     setTitle(QStringLiteral("フォームの設定"));
     openMode_ = state_.OpenMode;
-    fromEditor_ = state_.DesignerFromEditor || openMode_ == OpenFromEditor;
+    fromEditor_ = state_.DesignerFromEditor || openMode_ == OpenFromTemplate;
     for (auto &row : working_)
         row.fill(0);
     buildControls();
@@ -311,14 +311,14 @@ bool TemplateDesignerWindow::start()
         } catch (const UserError &) {
             // Nothing half-read is shown: the designer never opens.
             state_.ModalMode = ModalNone;
-            state_.OpenMode = 0;
+            state_.OpenMode = OpenNothing;
             BusyPointer::clear();
             state_.prompts->tell(BrokenFileMessage(), PromptIcon::Critical);
             return false;
         }
         name = QFileInfo(state_.DocumentPath).fileName();
         break;
-    case OpenFromEditor:
+    case OpenFromTemplate:
         sheet = state_.document.sheet();
         break;
     default:
@@ -581,7 +581,7 @@ void TemplateDesignerWindow::openOrCommit()
     case OpenExistingFile:
         openAnotherTemplate();
         break;
-    case OpenFromEditor:
+    case OpenFromTemplate:
         commitToDocument();
         break;
     default:
@@ -686,7 +686,7 @@ void TemplateDesignerWindow::closeEvent(QCloseEvent *event)
         return;
     }
     state_.ModalMode = ModalNone;
-    state_.OpenMode = 0;
+    state_.OpenMode = OpenNothing;
     if (started_) {
         state_.settings.designer = placeOf(*this, state_.TwipsPerPixelX, state_.TwipsPerPixelY);
         state_.settings.designerZoom = qint16(zoomField_->value());

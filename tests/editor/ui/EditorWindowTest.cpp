@@ -80,7 +80,7 @@ TEST_F(EditorWindowTest, ATemplateFileStartsAnEmptyDocument)
     const QString path = folder.file(QStringLiteral("card.fom"));
     saveTemplateFile(path, rowOfLabels(2));
     state.DocumentPath = path;
-    state.OpenMode = OpenDocumentFromTemplate;
+    state.OpenMode = OpenFromTemplate;
     ASSERT_NE(start(), nullptr);
     EXPECT_EQ(document().sheet(), rowOfLabels(2));
     EXPECT_TRUE(document().LabelText(1).isEmpty());
@@ -106,7 +106,7 @@ TEST_F(EditorWindowTest, AnUnreadableFileIsRefusedAndNothingOfItIsShown)
     document() = LabelDocument::fromTemplate(rowOfLabels(1)); // what was there before
     const QString broken = folder.file(QStringLiteral("broken.fhl"));
     writeBytes(broken, QByteArray("PK\x03\x04 not really an archive"));
-    for (qint16 mode : {OpenExistingFile, OpenDocumentFromTemplate}) {
+    for (qint16 mode : {OpenExistingFile, OpenFromTemplate}) {
         prompts.clear();
         hub.mainMenuShown = 0;
         state.OpenMode = mode;
@@ -376,7 +376,7 @@ TEST_F(EditorWindowTest, TheTemplateButtonHandsTheDocumentToTheDesignerAndReRend
     EXPECT_EQ(hub.designerOpened, 1);
     EXPECT_TRUE(state.DesignerFromEditor);
     EXPECT_EQ(state.ModalMode, ModalBusy);
-    EXPECT_EQ(state.OpenMode, OpenFromEditor);
+    EXPECT_EQ(state.OpenMode, OpenFromTemplate);
     EXPECT_FALSE(window.isEnabled());
 
     // The designer commits a narrower label 1 and drops label 2, then closes.

@@ -602,7 +602,7 @@ TEST_F(DesignerTest, FromTheEditorOKCommitsToTheDocument)
     state.DesignerFromEditor = true;
     state.ModalMode = ModalBusy;
     state.DocumentPath = QStringLiteral("/tmp/work.fhl");
-    TemplateDesignerWindow &window = open(OpenFromEditor);
+    TemplateDesignerWindow &window = open(OpenFromTemplate);
     EXPECT_EQ(control<PictureButton>(QStringLiteral("toolButton1"))->caption(), QStringLiteral("Ｏ   Ｋ"));
     EXPECT_EQ(window.labelCount(), 5);
     EXPECT_EQ(sheetWidth()->value(), 210);
@@ -636,7 +636,7 @@ TEST_F(DesignerTest, FromTheEditorClosingLeavesTheDocumentAlone)
 {
     state.document = LabelDocument::fromTemplate(fiveLabelSheet());
     state.DesignerFromEditor = true;
-    TemplateDesignerWindow &window = open(OpenFromEditor);
+    TemplateDesignerWindow &window = open(OpenFromTemplate);
     type(sheetWidth(), QStringLiteral("150"));
     prompts.answerYes();
     window.close();

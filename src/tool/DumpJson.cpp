@@ -1,165 +1,97 @@
 #include "tool/DumpJson.h"
 
-#include <charconv>
-#include <cmath>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 namespace porkane {
 
 namespace {
 
-void appendString(QByteArray &out, const QString &text)
-{
-    out += '"';
-    for (char c : text.toUtf8()) {
-        switch (c) {
-        case '"':
-            out += "\\\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                char escape[8];
-                std::snprintf(escape, sizeof escape, "\\u%04x", c);
-                out += escape;
-            } else {
-                out += c;
-            }
-        }
-    }
-    out += '"';
-}
-
-void appendNumber(QByteArray &out, double value)
-{
-    if (!std::isfinite(value)) {
-        out += "null";
-        return;
-    }
-    char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    out.append(buffer, result.ptr - buffer);
-}
-
-void appendSlot(QByteArray &out, const Variant &slot)
+// A slot as JSON: empty as null, numbers as numbers (a number that is not
+// finite as null), booleans and strings as themselves.
+QJsonValue slotValue(const Variant &slot)
 {
     switch (slot.kind()) {
     case Variant::Kind::Empty:
-        out += "null";
         break;
     case Variant::Kind::Int16:
-        out += QByteArray::number(slot.int16());
-        break;
+        return slot.int16();
     case Variant::Kind::Int32:
-        out += QByteArray::number(slot.int32());
-        break;
+        return slot.int32();
     case Variant::Kind::Double:
-        appendNumber(out, slot.number());
-        break;
+        return slot.number(); // QJsonDocument writes what is not finite as null
     case Variant::Kind::Boolean:
-        out += slot.boolean() ? "true" : "false";
-        break;
+        return slot.boolean();
     case Variant::Kind::String:
-        appendString(out, slot.string());
-        break;
+        return slot.string();
     }
+    return QJsonValue::Null;
 }
 
-void appendSheet(QByteArray &out, const SheetTemplate &sheet)
+QJsonObject sheetObject(const SheetTemplate &sheet)
 {
-    out += "\"sheet\":{\"width\":" + QByteArray::number(sheet.SheetWidth) +
-           ",\"height\":" + QByteArray::number(sheet.SheetHeight) + "}";
+    return {{QStringLiteral("width"), sheet.SheetWidth}, {QStringLiteral("height"), sheet.SheetHeight}};
 }
 
-void appendGeometry(QByteArray &out, const SheetTemplate::Geometry &geometry)
+QJsonArray geometryArray(const SheetTemplate::Geometry &geometry)
 {
-    out += "\"geometry\":[";
-    for (int item = 0; item < SheetTemplate::GeometryItems; ++item) {
-        if (item > 0)
-            out += ',';
-        out += QByteArray::number(geometry[item]);
-    }
-    out += ']';
+    QJsonArray items;
+    for (int item = 0; item < SheetTemplate::GeometryItems; ++item)
+        items.append(geometry[item]);
+    return items;
 }
 
-template <typename Each>
-void appendList(QByteArray &out, int count, Each each)
+QByteArray compact(const QJsonObject &root)
 {
-    out += '[';
-    for (int i = 1; i <= count; ++i) {
-        if (i > 1)
-            out += ',';
-        each(i);
-    }
-    out += ']';
+    return QJsonDocument(root).toJson(QJsonDocument::Compact);
 }
 
 } // namespace
 
 QByteArray templateToJson(const SheetTemplate &sheet)
 {
-    QByteArray out = "{";
-    appendSheet(out, sheet);
-    out += ",\"labels\":";
-    appendList(out, sheet.LabelCount, [&](int label) {
-        out += '{';
-        appendGeometry(out, sheet.LabelGeometry[label]);
-        out += '}';
-    });
-    out += "}";
-    return out;
+    QJsonArray labels;
+    for (int label = 1; label <= sheet.LabelCount; ++label)
+        labels.append(QJsonObject{{QStringLiteral("geometry"), geometryArray(sheet.LabelGeometry[label])}});
+    return compact({{QStringLiteral("sheet"), sheetObject(sheet)}, {QStringLiteral("labels"), labels}});
 }
 
 QByteArray documentToJson(const LabelDocument &document)
 {
     const SheetTemplate &sheet = document.sheet();
-    QByteArray out = "{";
-    appendSheet(out, sheet);
-    out += ",\"labels\":";
-    appendList(out, sheet.LabelCount, [&](int label) {
-        out += '{';
-        appendGeometry(out, sheet.LabelGeometry[label]);
-        out += ",\"rotated\":" + QByteArray::number(document.LabelRotated(label));
-        out += ",\"text\":";
-        appendString(out, document.LabelText(label));
-        out += ",\"records\":";
-        appendList(out, int(document.LabelText(label).size()), [&](int position) {
-            out += '[';
+    QJsonArray labels;
+    for (int label = 1; label <= sheet.LabelCount; ++label) {
+        const QString &text = document.LabelText(label);
+        QJsonArray records;
+        for (int position = 1; position <= int(text.size()); ++position) {
             const AttrRecord &record = document.CharAttr(label, position);
-            for (int slot = 0; slot < SlotCount; ++slot) {
-                if (slot > 0)
-                    out += ',';
-                appendSlot(out, record[slot]);
-            }
-            out += ']';
-        });
-        out += '}';
-    });
-    out += ",\"images\":";
-    appendList(out, document.ImageCount(), [&](int number) {
+            QJsonArray values;
+            for (int slot = 0; slot < SlotCount; ++slot)
+                values.append(slotValue(record[slot]));
+            records.append(values);
+        }
+        labels.append(QJsonObject{{QStringLiteral("geometry"), geometryArray(sheet.LabelGeometry[label])},
+                                  {QStringLiteral("rotated"), document.LabelRotated(label)},
+                                  {QStringLiteral("text"), text},
+                                  {QStringLiteral("records"), records}});
+    }
+    QJsonArray images;
+    for (int number = 1; number <= document.ImageCount(); ++number) {
         const int index = document.ImageSlot(number);
         const ImagePlacementRow &placement = document.ImagePlacement(index);
         const QImage &picture = document.picture(index);
-        out += "{\"left\":" + QByteArray::number(placement[PlacementLeft]) +
-               ",\"top\":" + QByteArray::number(placement[PlacementTop]) +
-               ",\"transparent\":" + QByteArray::number(placement[PlacementTransparent]) +
-               ",\"colour\":" + QByteArray::number(placement[PlacementColour]) +
-               ",\"layer\":" + QByteArray::number(placement[PlacementLayer]) +
-               ",\"width\":" + QByteArray::number(picture.width()) +
-               ",\"height\":" + QByteArray::number(picture.height()) + "}";
-    });
-    out += "}";
-    return out;
+        images.append(QJsonObject{{QStringLiteral("left"), placement[PlacementLeft]},
+                                  {QStringLiteral("top"), placement[PlacementTop]},
+                                  {QStringLiteral("transparent"), placement[PlacementTransparent]},
+                                  {QStringLiteral("colour"), placement[PlacementColour]},
+                                  {QStringLiteral("layer"), placement[PlacementLayer]},
+                                  {QStringLiteral("width"), picture.width()},
+                                  {QStringLiteral("height"), picture.height()}});
+    }
+    return compact({{QStringLiteral("sheet"), sheetObject(sheet)},
+                    {QStringLiteral("labels"), labels},
+                    {QStringLiteral("images"), images}});
 }
 
 } // namespace porkane

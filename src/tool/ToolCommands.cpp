@@ -1,9 +1,10 @@
 #include "tool/ToolCommands.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
-#include <QFileInfo>
+#include <QCommandLineParser>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinter>
@@ -11,6 +12,7 @@
 #include <QSaveFile>
 
 #include "core/Errors.h"
+#include "core/Version.h"
 #include "document/DocumentSource.h"
 #include "document/LabelFile.h"
 #include "editor/EditorSettingsFile.h"
@@ -18,21 +20,12 @@
 #include "render/LabelCanvas.h"
 #include "render/SheetImage.h"
 #include "sheet/TemplateFile.h"
+#include "tool/CommandTable.h"
 #include "tool/DumpJson.h"
 
 namespace porkane {
 
 namespace {
-
-const char *const Usage =
-    "usage: porkane-tool dump FILE            print a .fhl or .fom file as JSON\n"
-    "       porkane-tool resave IN.fhl OUT.fhl read a label file and save it again\n"
-    "       porkane-tool render FILE OUT.png [--zoom Z] [--grid MM] [--current N] [--twips-per-pixel T]\n"
-    "                                          draw the sheet of a .fhl or .fom file as the editor shows it\n"
-    "       porkane-tool print FILE.fhl (--pdf OUT.pdf | --printer NAME) [--offset-left T] [--offset-top T]\n"
-    "                                [--overflow] [--paper NAME]\n"
-    "                                          print the sheet on one page; offsets in tenths of a millimetre,\n"
-    "                                          the paper a QPageSize name (a PDF is A4 portrait by default)\n";
 
 int dump(const QString &path, QTextStream &out)
 {
@@ -62,48 +55,44 @@ struct RenderOptions {
     int twipsPerPixel = 15;
 };
 
-// The options after `render FILE OUT.png`; a wrong one is described in
-// `problem`.
-std::optional<RenderOptions> parseRenderOptions(const QStringList &arguments, QString &problem)
+// The render options given; a wrong one is described in `problem`.
+std::optional<RenderOptions> renderOptions(const QCommandLineParser &parser, QString &problem)
 {
     RenderOptions options;
-    for (qsizetype index = 3; index < arguments.size(); index += 2) {
-        const QString &name = arguments[index];
-        if (index + 1 >= arguments.size()) {
-            problem = QStringLiteral("%1 needs a value").arg(name);
+    bool ok = true;
+    if (parser.isSet(QStringLiteral("zoom"))) {
+        const QString value = parser.value(QStringLiteral("zoom"));
+        options.zoom = value.toDouble(&ok);
+        if (!ok || !std::isfinite(options.zoom) || options.zoom <= 0) {
+            problem = QStringLiteral("--zoom needs a number above 0, not \"%1\"").arg(value);
             return std::nullopt;
         }
-        const QString &value = arguments[index + 1];
-        bool ok = false;
-        if (name == QLatin1String("--zoom")) {
-            options.zoom = value.toDouble(&ok);
-            if (!ok || !std::isfinite(options.zoom) || options.zoom <= 0) {
-                problem = QStringLiteral("--zoom needs a number above 0, not \"%1\"").arg(value);
-                return std::nullopt;
-            }
-        } else if (name == QLatin1String("--grid")) {
-            options.gridSpacing = value.toInt(&ok);
-            if (!ok || options.gridSpacing < 1) {
-                problem = QStringLiteral("--grid needs whole millimetres, 1 or more, not \"%1\"").arg(value);
-                return std::nullopt;
-            }
-        } else if (name == QLatin1String("--current")) {
-            options.currentLabel = value.toInt(&ok);
-            if (!ok || options.currentLabel < 1 || options.currentLabel > LabelDocument::MaxLabels) {
-                problem = QStringLiteral("--current needs a label number from 1 to %1, not \"%2\"")
-                              .arg(LabelDocument::MaxLabels)
-                              .arg(value);
-                return std::nullopt;
-            }
-        } else if (name == QLatin1String("--twips-per-pixel")) {
-            options.twipsPerPixel = value.toInt(&ok);
-            if (!ok || options.twipsPerPixel < 1 || options.twipsPerPixel > 1440) {
-                problem = QStringLiteral("--twips-per-pixel needs a whole number from 1 to 1440, not \"%1\"")
-                              .arg(value);
-                return std::nullopt;
-            }
-        } else {
-            problem = QStringLiteral("unknown option %1").arg(name);
+    }
+    if (parser.isSet(QStringLiteral("grid"))) {
+        const QString value = parser.value(QStringLiteral("grid"));
+        options.gridSpacing = value.toInt(&ok);
+        if (!ok || options.gridSpacing < 1) {
+            problem = QStringLiteral("--grid needs whole millimetres, 1 or more, not \"%1\"").arg(value);
+            return std::nullopt;
+        }
+    }
+    if (parser.isSet(QStringLiteral("current"))) {
+        const QString value = parser.value(QStringLiteral("current"));
+        options.currentLabel = value.toInt(&ok);
+        if (!ok || options.currentLabel < 1 || options.currentLabel > LabelDocument::MaxLabels) {
+            problem = QStringLiteral("--current needs a label number from 1 to %1, not \"%2\"")
+                          .arg(LabelDocument::MaxLabels)
+                          .arg(value);
+            return std::nullopt;
+        }
+    }
+    if (parser.isSet(QStringLiteral("twips-per-pixel"))) {
+        const QString value = parser.value(QStringLiteral("twips-per-pixel"));
+        options.twipsPerPixel = value.toInt(&ok);
+        if (!ok || options.twipsPerPixel < 1 || options.twipsPerPixel > MaxTwipsPerPixel) {
+            problem = QStringLiteral("--twips-per-pixel needs a whole number from 1 to %1, not \"%2\"")
+                          .arg(MaxTwipsPerPixel)
+                          .arg(value);
             return std::nullopt;
         }
     }
@@ -171,49 +160,37 @@ std::optional<QPageSize> pageSizeNamed(const QString &name)
     return std::nullopt;
 }
 
-// The options after `print FILE`; a wrong one is described in `problem`.
-std::optional<PrintCommand> parsePrintCommand(const QStringList &arguments, QString &problem)
+// The print options given; a wrong one is described in `problem`.
+std::optional<PrintCommand> printCommand(const QCommandLineParser &parser, QString &problem)
 {
     PrintCommand command;
-    const auto offsetOf = [&](const QString &name, const QString &value, qint16 &offset) {
+    const auto offsetOf = [&](const QString &name, qint16 &offset) {
+        if (!parser.isSet(name))
+            return true;
+        const QString value = parser.value(name);
         bool ok = false;
         const int tenths = value.toInt(&ok);
-        if (!ok || tenths < -1000 || tenths > 1000) {
-            problem = QStringLiteral("%1 needs tenths of a millimetre from -1000 to 1000, not \"%2\"").arg(name, value);
+        if (!ok || tenths < -MaxOffsetTenths || tenths > MaxOffsetTenths) {
+            problem = QStringLiteral("--%1 needs tenths of a millimetre from -%2 to %2, not \"%3\"")
+                          .arg(name)
+                          .arg(MaxOffsetTenths)
+                          .arg(value);
             return false;
         }
         offset = qint16(tenths);
         return true;
     };
-    for (qsizetype index = 2; index < arguments.size(); ++index) {
-        const QString &name = arguments[index];
-        if (name == QLatin1String("--overflow")) {
-            command.options.overflow = true;
-            continue;
-        }
-        if (index + 1 >= arguments.size()) {
-            problem = QStringLiteral("%1 needs a value").arg(name);
-            return std::nullopt;
-        }
-        const QString &value = arguments[++index];
-        if (name == QLatin1String("--pdf")) {
-            command.pdf = value;
-        } else if (name == QLatin1String("--printer")) {
-            command.printer = value;
-        } else if (name == QLatin1String("--offset-left")) {
-            if (!offsetOf(name, value, command.options.offsetLeft))
-                return std::nullopt;
-        } else if (name == QLatin1String("--offset-top")) {
-            if (!offsetOf(name, value, command.options.offsetTop))
-                return std::nullopt;
-        } else if (name == QLatin1String("--paper")) {
-            command.paper = pageSizeNamed(value);
-            if (!command.paper) {
-                problem = QStringLiteral("--paper needs a paper name such as A4, B5 or Letter, not \"%1\"").arg(value);
-                return std::nullopt;
-            }
-        } else {
-            problem = QStringLiteral("unknown option %1").arg(name);
+    command.pdf = parser.value(QStringLiteral("pdf"));
+    command.printer = parser.value(QStringLiteral("printer"));
+    command.options.overflow = parser.isSet(QStringLiteral("overflow"));
+    if (!offsetOf(QStringLiteral("offset-left"), command.options.offsetLeft) ||
+        !offsetOf(QStringLiteral("offset-top"), command.options.offsetTop))
+        return std::nullopt;
+    if (parser.isSet(QStringLiteral("paper"))) {
+        const QString value = parser.value(QStringLiteral("paper"));
+        command.paper = pageSizeNamed(value);
+        if (!command.paper) {
+            problem = QStringLiteral("--paper needs a paper name such as A4, B5 or Letter, not \"%1\"").arg(value);
             return std::nullopt;
         }
     }
@@ -270,47 +247,143 @@ int print(const QString &path, const PrintCommand &command)
     return 0;
 }
 
+// QCommandLineParser words its own errors; ours name the option as scripts
+// have always seen them. The parser has already refused `arguments`: find
+// the first argument it cannot take, the way it reads them.
+QString parseProblem(const QStringList &arguments, const QList<ToolOption> &options, const QString &qtProblem)
+{
+    for (qsizetype index = 1; index < arguments.size(); ++index) {
+        const QString &argument = arguments[index];
+        if (argument == QLatin1String("--"))
+            break;
+        if (!argument.startsWith(u'-') || argument == QLatin1String("-"))
+            continue;
+        if (!argument.startsWith(QLatin1String("--"))) {
+            if (argument != QLatin1String("-h"))
+                return QStringLiteral("unknown option %1").arg(argument);
+            continue;
+        }
+        const qsizetype equals = argument.indexOf(u'=');
+        const QString written = argument.left(equals);
+        const QString name = written.mid(2);
+        const auto option =
+            std::find_if(options.begin(), options.end(), [&](const ToolOption &each) { return each.name == name; });
+        if (option == options.end()) {
+            if (name == QLatin1String("help"))
+                continue;
+            return QStringLiteral("unknown option %1").arg(written);
+        }
+        if (!option->takesValue() && equals >= 0)
+            return QStringLiteral("%1 takes no value").arg(written);
+        if (option->takesValue() && equals < 0 && ++index >= arguments.size())
+            return QStringLiteral("%1 needs a value").arg(written);
+    }
+    return qtProblem;
+}
+
+int usageError(QTextStream &err, const QString &problem)
+{
+    err << "porkane-tool: " << problem << '\n';
+    return 2;
+}
+
 } // namespace
 
 int runTool(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
-    const QString command = arguments.value(0);
-    QString file;
+    const QString program = QStringLiteral("porkane-tool");
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());
+    const QCommandLineOption version(QStringLiteral("version"), QString());
+    const QCommandLineOption man(QStringLiteral("man"), QString()); // for the build, not listed
+
+    // First the options before the command; what follows it is the command's.
+    QCommandLineParser top;
+    top.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+    top.addOptions({help, version, man});
+    const QStringList topArguments = QStringList{program} + arguments;
+    if (!top.parse(topArguments)) {
+        const QList<ToolOption> topOptions{{QStringLiteral("version"), {}, {}}, {QStringLiteral("man"), {}, {}}};
+        return usageError(err, parseProblem(topArguments, topOptions, top.errorText()));
+    }
+    if (top.isSet(help)) {
+        out << toolHelp();
+        return 0;
+    }
+    if (top.isSet(version)) {
+        out << program << ' ' << ProgramVersion << '\n';
+        return 0;
+    }
+    if (top.isSet(man)) {
+        out << toolManPage();
+        return 0;
+    }
+    const QStringList commandLine = top.positionalArguments();
+    if (commandLine.isEmpty())
+        return usageError(err, QStringLiteral("no command given; porkane-tool --help lists them"));
+    const QString &name = commandLine.first();
+    if (name == QLatin1String("help")) {
+        if (commandLine.size() == 1) {
+            out << toolHelp();
+            return 0;
+        }
+        const ToolCommand *command = toolCommandNamed(commandLine[1]);
+        if (!command || commandLine.size() > 2) {
+            QStringList names;
+            for (const ToolCommand &each : toolCommands())
+                names << each.name;
+            return usageError(err, QStringLiteral("help: give one command: %1").arg(names.join(QStringLiteral(", "))));
+        }
+        out << toolCommandHelp(*command);
+        return 0;
+    }
+    const ToolCommand *command = toolCommandNamed(name);
+    if (!command)
+        return usageError(err, QStringLiteral("unknown command %1; porkane-tool --help lists them").arg(name));
+
+    QCommandLineParser parser;
+    parser.addOption(help);
+    for (const ToolOption &option : command->options)
+        parser.addOption(QCommandLineOption(option.name, option.description, option.valueName));
+    const QStringList commandArguments = QStringList{program} + commandLine;
+    if (!parser.parse(commandArguments))
+        return usageError(err, name + QStringLiteral(": ") +
+                                   parseProblem(commandArguments, command->options, parser.errorText()));
+    if (parser.isSet(help)) {
+        out << toolCommandHelp(*command);
+        return 0;
+    }
+    const QStringList operands = parser.positionalArguments().mid(1);
+    if (operands.size() < command->operands.size())
+        return usageError(err, QStringLiteral("%1: missing %2").arg(name, command->operands[operands.size()]));
+    if (operands.size() > command->operands.size())
+        return usageError(err,
+                          QStringLiteral("%1: unexpected argument %2").arg(name, operands[command->operands.size()]));
+
+    QString file = operands.value(0);
     try {
-        if (command == QLatin1String("dump") && arguments.size() == 2) {
-            file = arguments[1];
+        if (name == QLatin1String("dump"))
             return dump(file, out);
-        }
-        if (command == QLatin1String("resave") && arguments.size() == 3) {
-            file = arguments[1];
-            return resave(arguments[1], arguments[2]);
-        }
-        if (command == QLatin1String("render") && arguments.size() >= 3) {
+        if (name == QLatin1String("resave"))
+            return resave(file, operands[1]);
+        if (name == QLatin1String("render")) {
             QString problem;
-            const std::optional<RenderOptions> options = parseRenderOptions(arguments, problem);
-            if (!options) {
-                err << "porkane-tool: render: " << problem << '\n';
-                return 2;
-            }
-            file = arguments[1];
-            return render(arguments[1], arguments[2], *options, file);
+            const std::optional<RenderOptions> options = renderOptions(parser, problem);
+            if (!options)
+                return usageError(err, QStringLiteral("render: ") + problem);
+            return render(file, operands[1], *options, file);
         }
-        if (command == QLatin1String("print") && arguments.size() >= 2) {
+        if (name == QLatin1String("print")) {
             QString problem;
-            const std::optional<PrintCommand> printCommand = parsePrintCommand(arguments, problem);
-            if (!printCommand) {
-                err << "porkane-tool: print: " << problem << '\n';
-                return 2;
-            }
-            file = arguments[1];
-            return print(arguments[1], *printCommand);
+            const std::optional<PrintCommand> options = printCommand(parser, problem);
+            if (!options)
+                return usageError(err, QStringLiteral("print: ") + problem);
+            return print(file, *options);
         }
     } catch (const UserError &error) {
         err << "porkane-tool: " << file << ": " << error.message() << '\n';
         return 1;
     }
-    err << Usage;
-    return 2;
+    return usageError(err, QStringLiteral("%1 is in the command table but not carried out").arg(name));
 }
 
 } // namespace porkane

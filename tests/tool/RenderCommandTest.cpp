@@ -68,6 +68,8 @@ TEST(ToolRender, DrawsTheSheetAsTheEditorShowsIt)
     EXPECT_EQ(QImage(png).size(), QSize(756, 454));
     ASSERT_EQ(render({fom, png, "--twips-per-pixel", "10"}).exitCode, 0);
     EXPECT_EQ(QImage(png).size(), QSize(567, 340));
+    ASSERT_EQ(render({"--zoom=2", fom, png}).exitCode, 0); // options anywhere, "=" or not
+    EXPECT_EQ(QImage(png).size(), QSize(756, 454));
 
     LabelDocument document = LabelDocument::fromTemplate(twoLabels());
     document.setLabelText(2, QStringLiteral("ラベル"));

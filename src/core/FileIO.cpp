@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
+#include <QStandardPaths>
 
 #include "core/Errors.h"
 
@@ -40,6 +41,11 @@ QString joinPath(const QString &folder, const QString &fileName)
     if (folder.endsWith(QLatin1Char('/')))
         return folder + fileName;
     return folder + QLatin1Char('/') + fileName;
+}
+
+QString standardDataFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/porkane");
 }
 
 } // namespace porkane

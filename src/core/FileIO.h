@@ -18,4 +18,8 @@ void writeFileAtomically(const QString &path, const QByteArray &bytes);
 // trailing separator gives the same path.
 QString joinPath(const QString &folder, const QString &fileName);
 
+// The per-user folder of the settings files: ~/.config/porkane, following
+// XDG_CONFIG_HOME. The program and porkane-tool share it.
+QString standardDataFolder();
+
 } // namespace porkane

@@ -1,5 +1,7 @@
 #include "session/AppState.h"
 
+#include "core/FileIO.h"
+
 #include <QDir>
 #include <QStandardPaths>
 
@@ -12,7 +14,7 @@ AppState::AppState(QString folder) : dataFolder(std::move(folder))
 
 QString AppState::standardDataFolder()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/porkane");
+    return porkane::standardDataFolder();
 }
 
 } // namespace porkane

@@ -85,6 +85,26 @@ QList<ToolCommand> makeTable()
          },
          {QStringLiteral("porkane-tool print addresses.fhl --pdf sheet.pdf"),
           QStringLiteral("porkane-tool print addresses.fhl --printer Office --offset-top -5")}},
+        {QStringLiteral("products"),
+         {},
+         QStringLiteral("products [SEARCH...]"),
+         QStringLiteral("List the label products of the catalogue (Debian's glabels-data) and the user's own "
+                        "products in ~/.config/porkane/products whose maker, code, description, paper or label "
+                        "size contain every word of SEARCH; a word such as 12面 matches the number of labels. "
+                        "One line per product, fields separated by tabs: maker, code, paper, labels per sheet, "
+                        "label size in millimetres."),
+         {},
+         {QStringLiteral("porkane-tool products L7160"), QStringLiteral("porkane-tool products Hisago A4")},
+         {QStringLiteral("SEARCH...")}},
+        {QStringLiteral("product-fom"),
+         {QStringLiteral("MAKER"), QStringLiteral("CODE"), QStringLiteral("OUT.fom")},
+         QStringLiteral("product-fom MAKER CODE OUT.fom"),
+         QStringLiteral("Write the template file of a product of the catalogue: the paper in whole millimetres "
+                        "and one label per position, rows top to bottom, each left to right. A template holds "
+                        "20 labels at most: a product with more gives its first 20, and a note says so on "
+                        "standard error."),
+         {},
+         {QStringLiteral("porkane-tool product-fom Avery L7160 avery-l7160.fom")}},
     };
 }
 
@@ -193,7 +213,17 @@ QString roff(const QString &text)
     escaped.replace(u'-', QStringLiteral("\\-"));
     if (escaped.startsWith(u'.') || escaped.startsWith(u'\''))
         escaped.prepend(QStringLiteral("\\&"));
-    return escaped;
+    // Japanese words as troff's named code points, so the page reads alike
+    // whatever the input encoding troff assumes.
+    QString portable;
+    for (const char32_t code : escaped.toUcs4()) {
+        if (code < 0x80)
+            portable += QChar(char16_t(code));
+        else
+            portable += QStringLiteral("\\[u%1]").arg(uint(code), 4, 16, QLatin1Char('0')).toUpper().replace(
+                QStringLiteral("\\[U"), QStringLiteral("\\[u"));
+    }
+    return portable;
 }
 
 } // namespace

@@ -29,6 +29,8 @@ struct ToolCommand {
     QString description;  // one paragraph
     QList<ToolOption> options;
     QStringList examples; // whole command lines
+    // After the operands; a last one ending in "..." takes any number.
+    QStringList optionalOperands;
 };
 
 const QList<ToolCommand> &toolCommands();

@@ -19,6 +19,8 @@
 #include "print/PrintJob.h"
 #include "render/LabelCanvas.h"
 #include "render/SheetImage.h"
+#include "core/FileIO.h"
+#include "sheet/ProductCatalogue.h"
 #include "sheet/TemplateFile.h"
 #include "tool/CommandTable.h"
 #include "tool/DumpJson.h"
@@ -247,6 +249,41 @@ int print(const QString &path, const PrintCommand &command)
     return 0;
 }
 
+ProductCatalogue installedProducts()
+{
+    return ProductCatalogue::load(ProductCatalogue::installedCatalogueFolders(),
+                                  ProductCatalogue::userProductFolder(standardDataFolder()));
+}
+
+int listProducts(const QString &search, QTextStream &out, QTextStream &err)
+{
+    const ProductCatalogue catalogue = installedProducts();
+    if (catalogue.catalogueMissing())
+        err << "porkane-tool: note: the label catalogue is not installed (Debian package glabels-data)\n";
+    for (const LabelProduct *product : catalogue.search(search))
+        out << product->maker << '\t' << product->code << '\t' << product->paperName << '\t'
+            << product->labelCount() << '\t' << product->labelSizeText() << " mm\n";
+    return 0;
+}
+
+int writeProductTemplate(const QString &maker, const QString &code, const QString &outPath, QTextStream &err)
+{
+    const ProductCatalogue catalogue = installedProducts();
+    const LabelProduct *product = catalogue.find(maker, code);
+    if (!product)
+        throw UserError(catalogue.catalogueMissing()
+                            ? QStringLiteral("no product %1 %2: the label catalogue is not installed (Debian "
+                                             "package glabels-data)")
+                                  .arg(maker, code)
+                            : QStringLiteral("no product %1 %2 in the catalogue").arg(maker, code));
+    int leftOut = 0;
+    saveTemplateFile(outPath, templateFromProduct(*product, &leftOut));
+    if (leftOut > 0)
+        err << "porkane-tool: note: " << product->displayName() << " has " << product->labelCount()
+            << " labels; the template holds the first " << SheetTemplate::MaxLabels << '\n';
+    return 0;
+}
+
 // QCommandLineParser words its own errors; ours name the option as scripts
 // have always seen them. The parser has already refused `arguments`: find
 // the first argument it cannot take, the way it reads them.
@@ -355,14 +392,22 @@ int runTool(const QStringList &arguments, QTextStream &out, QTextStream &err)
     const QStringList operands = parser.positionalArguments().mid(1);
     if (operands.size() < command->operands.size())
         return usageError(err, QStringLiteral("%1: missing %2").arg(name, command->operands[operands.size()]));
-    if (operands.size() > command->operands.size())
-        return usageError(err,
-                          QStringLiteral("%1: unexpected argument %2").arg(name, operands[command->operands.size()]));
+    const qsizetype mostOperands = command->operands.size() + command->optionalOperands.size();
+    const bool anyNumber =
+        !command->optionalOperands.isEmpty() && command->optionalOperands.last().endsWith(QLatin1String("..."));
+    if (operands.size() > mostOperands && !anyNumber)
+        return usageError(err, QStringLiteral("%1: unexpected argument %2").arg(name, operands[mostOperands]));
 
     QString file = operands.value(0);
     try {
         if (name == QLatin1String("dump"))
             return dump(file, out);
+        if (name == QLatin1String("products"))
+            return listProducts(operands.join(u' '), out, err);
+        if (name == QLatin1String("product-fom")) {
+            file = operands[2];
+            return writeProductTemplate(operands[0], operands[1], operands[2], err);
+        }
         if (name == QLatin1String("resave"))
             return resave(file, operands[1]);
         if (name == QLatin1String("render")) {

@@ -36,7 +36,7 @@ AboutDialog::AboutDialog(const QString &programFolder, UrlOpener openUrl, QWidge
     name->setFont(nameFont);
     name->setStyleSheet(QStringLiteral("color: #c4572c;"));
 
-    auto *version = new QLabel(QStringLiteral("ver") + ProgramVersion, this);
+    auto *version = new QLabel(tr("ver%1").arg(ProgramVersion), this);
     version->setObjectName(QStringLiteral("version"));
     auto *about = new QLabel(tr("ラベルシートの作成と印刷"), this);
     for (QLabel *label : {version, about})

@@ -97,6 +97,7 @@ MainMenuWindow::MainMenuWindow(AppState &state, QWidget *parent)
     chain.removeAll(nullptr);
     for (qsizetype index = 1; index < chain.size(); ++index)
         setTabOrder(chain[index - 1], chain[index]);
+    buttons_.front()->setFocus(Qt::OtherFocusReason);
     if (minimiseButton())
         minimiseButton()->setObjectName(QStringLiteral("menuButton9"));
     if (closeButton())

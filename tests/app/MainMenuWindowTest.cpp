@@ -135,6 +135,7 @@ TEST_F(MainMenuTest, APlaceNoWindowCanStandAtOpensCentred)
     saved.mainTop = -1e30f;
     saved.mainWidth = 3000;
     ASSERT_TRUE(saveAppSettings(folder.path(), saved));
+    ASSERT_TRUE(saveDefaultFormat(folder.path(), TextFormat{}));
 
     MainMenuWindow *menu = startMenu();
     EXPECT_FALSE(menu->startedWithDefaults());
@@ -383,8 +384,9 @@ TEST_F(MainMenuTest, TheMenuIsDrivenByTheKeyboardAlone)
                                     QStringLiteral("menuButton7"), QStringLiteral("menuButton9"),
                                     QStringLiteral("menuButton10"), QStringLiteral("menuButton0")}));
 
-    // Shift+Tab back to the printer button; Enter opens the printer dialog.
-    for (int press = 0; press < 3; ++press)
+    // Shift+Tab back past the title bar to the printer button; Enter opens
+    // the printer dialog.
+    for (int press = 0; press < 5; ++press)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
     ASSERT_EQ(focused(), QStringLiteral("menuButton5"));
     prompts.cancelDialog();

@@ -12,6 +12,7 @@ namespace {
 // The arrows the field's style would draw enabled.
 class ShownNumberField : public NumberField {
 public:
+    using NumberField::lineEdit;
     using NumberField::stepEnabled;
 };
 

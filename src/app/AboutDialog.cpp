@@ -22,7 +22,7 @@ AboutDialog::AboutDialog(const QString &programFolder, UrlOpener openUrl, QWidge
       openUrl_(openUrl ? std::move(openUrl) : UrlOpener([](const QUrl &url) { return QDesktopServices::openUrl(url); }))
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setTitle(QStringLiteral("ぽるかねについて"));
+    setTitle(tr("ぽるかねについて"));
 
     auto *icon = new QLabel(this);
     icon->setPixmap(artwork::picture(QStringLiteral("porkane"), QSize(64, 64)));
@@ -36,22 +36,21 @@ AboutDialog::AboutDialog(const QString &programFolder, UrlOpener openUrl, QWidge
     name->setFont(nameFont);
     name->setStyleSheet(QStringLiteral("color: #c4572c;"));
 
-    auto *version = new QLabel(QStringLiteral("ver") + ProgramVersion, this);
+    auto *version = new QLabel(tr("ver%1").arg(ProgramVersion), this);
     version->setObjectName(QStringLiteral("version"));
-    auto *about = new QLabel(QStringLiteral("ラベルシートの作成と印刷"), this);
+    auto *about = new QLabel(tr("ラベルシートの作成と印刷"), this);
     for (QLabel *label : {version, about})
         label->setStyleSheet(QStringLiteral("color: #5a3622;"));
 
     helpButton_ = artwork::makeCommandButton(this, QStringLiteral("helpButton"), QStringLiteral("help"),
-                                             QStringLiteral("ヘルプ"), QString());
+                                             tr("ヘルプ"), QString());
     const bool hasHelp = QFileInfo(helpPage_).isFile();
     helpButton_->setEnabled(hasHelp);
-    helpButton_->setToolTip(hasHelp ? QStringLiteral("ヘルプを表示します。")
-                                    : QStringLiteral("ヘルプファイルがありません。"));
+    helpButton_->setToolTip(hasHelp ? tr("ヘルプを表示します。") : tr("ヘルプファイルがありません。"));
     connect(helpButton_, &PictureButton::clicked, this, &AboutDialog::openHelp);
 
     PictureButton *closeButton = artwork::makeCommandButton(this, QStringLiteral("okButton"), QStringLiteral("ok"),
-                                                            QStringLiteral("閉じる"), QStringLiteral("Ａｂｏｕｔを閉じます。"));
+                                                            tr("閉じる"), tr("Ａｂｏｕｔを閉じます。"));
     connect(closeButton, &PictureButton::clicked, this, &QWidget::close);
 
     auto *texts = new QVBoxLayout;

@@ -10,9 +10,12 @@
 #include "session/MainMenuLayout.h"
 #include "session/Prompts.h"
 #include "session/StartupSettings.h"
-#include "core/Version.h"
 #include "session/WindowHub.h"
 #include "app/AboutDialog.h"
+#include "core/Errors.h"
+#include "core/Rounding.h"
+#include "core/Units.h"
+#include "core/Version.h"
 #include "document/DocumentSource.h"
 #include "widgets/Artwork.h"
 #include "widgets/BusyPointer.h"
@@ -23,38 +26,45 @@ namespace porkane {
 
 namespace {
 
+// Captions and tooltips are translated when the buttons are made.
 struct MenuButton {
     const char *icon;
-    QString caption;
-    QString toolTip;
+    const char *caption;
+    const char *toolTip;
 };
 
-const std::array<MenuButton, MainMenuWindow::ButtonCount> &menuButtons()
+constexpr std::array<MenuButton, MainMenuWindow::ButtonCount> MenuButtons{{
+    {"exit", QT_TRANSLATE_NOOP("porkane::MainMenuWindow", "終   了"),
+     QT_TRANSLATE_NOOP("porkane::MainMenuWindow", "ぽるかねを終了します。")},
+    {"new", QT_TRANSLATE_NOOP("porkane::MainMenuWindow", "新規製作"),
+     QT_TRANSLATE_NOOP("porkane::MainMenuWindow", "新規テンプレートを製作し、文字入力します。")},
+    {"open-file", QT_TRANSLATE_NOOP("porkane::MainMenuWindow", "ファイルを開く"),
+     QT_TRANSLATE_NOOP("porkane::MainMenuWindow", "保存済みのファイルを開きます。")},
+    {"open-template", QT_TRANSLATE_NOOP("porkane::MainMenuWindow", "ﾃﾝﾌﾟﾚｰﾄを開く"),
+     QT_TRANSLATE_NOOP("porkane::MainMenuWindow", "テンプレートを開きます。")},
+    {"format", QT_TRANSLATE_NOOP("porkane::MainMenuWindow", "書式設定"),
+     QT_TRANSLATE_NOOP("porkane::MainMenuWindow", "入力書式の設定画面を開きます。")},
+    {"printer", QT_TRANSLATE_NOOP("porkane::MainMenuWindow", "プリンタの設定"),
+     QT_TRANSLATE_NOOP("porkane::MainMenuWindow", "プリンタの設定画面を開きます。")},
+    {"template-settings", QT_TRANSLATE_NOOP("porkane::MainMenuWindow", "ﾃﾝﾌﾟﾚｰﾄ設定"),
+     QT_TRANSLATE_NOOP("porkane::MainMenuWindow", "テンプレートの設定画面を開きます。")},
+    {"about", QT_TRANSLATE_NOOP("porkane::MainMenuWindow", "Ａｂｏｕｔ"),
+     QT_TRANSLATE_NOOP("porkane::MainMenuWindow", "Ａｂｏｕｔを表示します。")},
+}};
+
+// A window coordinate from twips, rounded halves to even. Throws
+// ValueRangeError for a place no window can stand at.
+int wholePixels(double twips, int twipsPerPixel)
 {
-    static const std::array<MenuButton, MainMenuWindow::ButtonCount> buttons{{
-        {"exit", QStringLiteral("終   了"), QStringLiteral("ぽるかねを終了します。")},
-        {"new", QStringLiteral("新規製作"), QStringLiteral("新規テンプレートを製作し、文字入力します。")},
-        {"open-file", QStringLiteral("ファイルを開く"), QStringLiteral("保存済みのファイルを開きます。")},
-        {"open-template", QStringLiteral("ﾃﾝﾌﾟﾚｰﾄを開く"), QStringLiteral("テンプレートを開きます。")},
-        {"format", QStringLiteral("書式設定"), QStringLiteral("入力書式の設定画面を開きます。")},
-        {"printer", QStringLiteral("プリンタの設定"), QStringLiteral("プリンタの設定画面を開きます。")},
-        {"template-settings", QStringLiteral("ﾃﾝﾌﾟﾚｰﾄ設定"), QStringLiteral("テンプレートの設定画面を開きます。")},
-        {"about", QStringLiteral("Ａｂｏｕｔ"), QStringLiteral("Ａｂｏｕｔを表示します。")},
-    }};
-    return buttons;
+    return roundToInt32(toPixels(Twips{twips}, twipsPerPixel).value);
 }
-
-// Releasing within 0 to 75 by 0 to 35 of a button runs it.
-constexpr int ActingRight = 75;
-constexpr int ActingBottom = 35;
-
-int toPixels(double twips, int twipsPerPixel) { return int(std::lround(twips / twipsPerPixel)); }
 
 QSizeF screenTwips(const AppState &state)
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
     const QSize pixels = screen ? screen->size() : QSize(1024, 768);
-    return QSizeF(double(pixels.width()) * state.TwipsPerPixelX, double(pixels.height()) * state.TwipsPerPixelY);
+    return QSizeF(toTwips(Pixels{double(pixels.width())}, state.TwipsPerPixelX).value,
+                  toTwips(Pixels{double(pixels.height())}, state.TwipsPerPixelY).value);
 }
 
 } // namespace
@@ -73,13 +83,21 @@ MainMenuWindow::MainMenuWindow(AppState &state, QWidget *parent)
     startedWithDefaults_ = startup.fellBackToDefaults;
 
     for (int index = 0; index < ButtonCount; ++index) {
-        const MenuButton &entry = menuButtons()[std::size_t(index)];
+        const MenuButton &entry = MenuButtons[std::size_t(index)];
         PictureButton *button = artwork::makeCommandButton(this, QStringLiteral("menuButton%1").arg(index),
-                                                           QString::fromLatin1(entry.icon), entry.caption,
-                                                           entry.toolTip);
+                                                           QString::fromLatin1(entry.icon), tr(entry.caption),
+                                                           tr(entry.toolTip));
         connect(button, &PictureButton::clicked, this, [this, index] { runCommand(index); });
         buttons_[std::size_t(index)] = button;
     }
+    // Tab goes through the menu in its reading order, then to the title
+    // bar's buttons.
+    QWidgetList chain(buttons_.begin(), buttons_.end());
+    chain << minimiseButton() << closeButton();
+    chain.removeAll(nullptr);
+    for (qsizetype index = 1; index < chain.size(); ++index)
+        setTabOrder(chain[index - 1], chain[index]);
+    buttons_.front()->setFocus(Qt::OtherFocusReason);
     if (minimiseButton())
         minimiseButton()->setObjectName(QStringLiteral("menuButton9"));
     if (closeButton())
@@ -87,10 +105,19 @@ MainMenuWindow::MainMenuWindow(AppState &state, QWidget *parent)
 
     const int tx = state_.TwipsPerPixelX;
     const int ty = state_.TwipsPerPixelY;
-    setMinimumWidth(int(std::ceil(MainMenuLayout::MinimumWidth / tx)));
-    move(toPixels(state_.settings.mainLeft, tx), toPixels(state_.settings.mainTop, ty));
+    setMinimumWidth(int(std::ceil(toPixels(Twips{MainMenuLayout::MinimumWidth}, tx).value)));
+    try {
+        move(wholePixels(state_.settings.mainLeft, tx), wholePixels(state_.settings.mainTop, ty));
+    } catch (const ValueRangeError &) {
+        // A place far off any screen, from an edited settings file: the
+        // window opens centred, as without settings.
+        const AppSettings centred = AppSettings::defaults(screenTwips(state_));
+        state_.settings.mainLeft = centred.mainLeft;
+        state_.settings.mainTop = centred.mainTop;
+        move(wholePixels(centred.mainLeft, tx), wholePixels(centred.mainTop, ty));
+    }
     const MainMenuLayout layout = mainMenuLayout(state_.settings.mainWidth);
-    resize(toPixels(layout.width, tx), toPixels(layout.height, ty));
+    resize(wholePixels(layout.width, tx), wholePixels(layout.height, ty));
     layOutButtons();
     placedAt_ = pos();
     placedWidth_ = width();
@@ -109,9 +136,9 @@ void MainMenuWindow::layOutButtons()
     columns_ = layout.columns;
     for (int index = 0; index < ButtonCount; ++index) {
         const QPointF at = layout.buttonTopLeft[std::size_t(index)];
-        buttons_[std::size_t(index)]->move(toPixels(at.x(), tx), toPixels(at.y(), ty));
+        buttons_[std::size_t(index)]->move(wholePixels(at.x(), tx), wholePixels(at.y(), ty));
     }
-    const int height = toPixels(layout.height, ty);
+    const int height = wholePixels(layout.height, ty);
     if (minimumHeight() != height || maximumHeight() != height)
         setFixedHeight(height);
 }
@@ -123,8 +150,19 @@ void MainMenuWindow::resizeEvent(QResizeEvent *event)
         layOutButtons();
 }
 
+void MainMenuWindow::changeEvent(QEvent *event)
+{
+    SkinnedWindow::changeEvent(event);
+    // Disabling the menu took the focus away; back from the window it
+    // opened, the keyboard goes on from the button used, not from 終了.
+    if (event->type() == QEvent::EnabledChange && isEnabled() && !focusWidget() && buttons_.back())
+        buttons_[std::size_t(lastCommand_)]->setFocus(Qt::OtherFocusReason);
+}
+
 void MainMenuWindow::runCommand(int index)
 {
+    if (index >= 0 && index < ButtonCount)
+        lastCommand_ = index;
     switch (index) {
     case 0:
         close();
@@ -159,7 +197,7 @@ void MainMenuWindow::runCommand(int index)
     }
 }
 
-void MainMenuWindow::openFileIn(const QString &filter, qint16 openMode, bool inDesigner)
+void MainMenuWindow::openFileIn(const QString &filter, OpenModes openMode, bool inDesigner)
 {
     const std::optional<QString> file = state_.prompts->openFileName(filter);
     if (file)
@@ -172,7 +210,7 @@ void MainMenuWindow::openGivenFile(const QString &path)
     openPath(path, isTemplate ? OpenFromTemplate : OpenExistingFile, false);
 }
 
-void MainMenuWindow::openPath(const QString &path, qint16 openMode, bool inDesigner)
+void MainMenuWindow::openPath(const QString &path, OpenModes openMode, bool inDesigner)
 {
     state_.DocumentPath = path;
     state_.OpenMode = openMode;
@@ -201,7 +239,10 @@ void MainMenuWindow::showAbout()
     setEnabled(false);
     about_ = new AboutDialog();
     about_->setAttribute(Qt::WA_DeleteOnClose);
-    connect(about_, &AboutDialog::closed, this, [this] { setEnabled(true); });
+    connect(about_, &AboutDialog::closed, this, [this] {
+        setEnabled(true);
+        activateWindow();
+    });
     QRect place(QPoint(0, 0), about_->size());
     place.moveCenter(frameGeometry().center());
     about_->move(place.topLeft());
@@ -219,10 +260,12 @@ void MainMenuWindow::closeEvent(QCloseEvent *event)
     if (about_)
         about_->close();
     const bool moved = pos() != placedAt_;
-    state_.settings.mainLeft = moved ? float(x() * state_.TwipsPerPixelX) : placedLeftTwips_;
-    state_.settings.mainTop = moved ? float(y() * state_.TwipsPerPixelY) : placedTopTwips_;
-    state_.settings.mainWidth =
-        width() != placedWidth_ ? float(width() * state_.TwipsPerPixelX) : placedWidthTwips_;
+    const auto twips = [](int pixels, int twipsPerPixel) {
+        return float(toTwips(Pixels{double(pixels)}, twipsPerPixel).value);
+    };
+    state_.settings.mainLeft = moved ? twips(x(), state_.TwipsPerPixelX) : placedLeftTwips_;
+    state_.settings.mainTop = moved ? twips(y(), state_.TwipsPerPixelY) : placedTopTwips_;
+    state_.settings.mainWidth = width() != placedWidth_ ? twips(width(), state_.TwipsPerPixelX) : placedWidthTwips_;
     saveAppSettings(state_.dataFolder, state_.settings);
     event->accept();
     state_.windows->quit();

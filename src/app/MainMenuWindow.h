@@ -11,6 +11,7 @@ namespace porkane {
 
 struct AppState;
 class PictureButton;
+enum OpenModes : qint16;
 
 // The main menu (Form2): eight picture buttons from which every other
 // window is reached. While loading it reads porkane.INI and DefMog.INI and
@@ -40,19 +41,21 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
     void layOutButtons();
     // Buttons 2, 3 and 6: a file for the editor or the designer.
-    void openFileIn(const QString &filter, qint16 openMode, bool inDesigner);
-    void openPath(const QString &path, qint16 openMode, bool inDesigner);
+    void openFileIn(const QString &filter, OpenModes openMode, bool inDesigner);
+    void openPath(const QString &path, OpenModes openMode, bool inDesigner);
     void showAbout();
     void setUpPrinter();
 
     AppState &state_;
     std::array<PictureButton *, ButtonCount> buttons_{};
     int columns_ = 1;
+    int lastCommand_ = 0;
     bool startedWithDefaults_ = false;
     QPointer<AboutDialog> about_;
     // Where the settings placed the window, in twips and in pixels: an

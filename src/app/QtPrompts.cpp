@@ -58,7 +58,7 @@ void QtPrompts::tell(const QString &text, PromptIcon icon)
 {
     QMessageBox box(messageIcon(icon), PromptTitle, shownMessageText(text), QMessageBox::NoButton, dialogParent());
     box.setTextFormat(Qt::PlainText);
-    QPushButton *ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    QPushButton *ok = box.addButton(QCoreApplication::translate("QtPrompts", "OK"), QMessageBox::AcceptRole);
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
     box.exec();
@@ -68,8 +68,8 @@ bool QtPrompts::ask(const QString &text, PromptIcon icon, Preselect preselect)
 {
     QMessageBox box(messageIcon(icon), PromptTitle, shownMessageText(text), QMessageBox::NoButton, dialogParent());
     box.setTextFormat(Qt::PlainText);
-    QPushButton *yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
-    QPushButton *no = box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
+    QPushButton *yes = box.addButton(QCoreApplication::translate("QtPrompts", "はい(&Y)"), QMessageBox::YesRole);
+    QPushButton *no = box.addButton(QCoreApplication::translate("QtPrompts", "いいえ(&N)"), QMessageBox::NoRole);
     box.setDefaultButton(preselect == Preselect::No ? no : yes);
     box.setEscapeButton(no);
     box.exec();
@@ -78,7 +78,8 @@ bool QtPrompts::ask(const QString &text, PromptIcon icon, Preselect preselect)
 
 std::optional<QString> QtPrompts::openFileName(const QString &filter)
 {
-    QFileDialog dialog(dialogParent(), QStringLiteral("ファイルを開く"), lastFolder_, filter);
+    QFileDialog dialog(dialogParent(), QCoreApplication::translate("QtPrompts", "ファイルを開く"), lastFolder_,
+                       filter);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -90,7 +91,8 @@ std::optional<QString> QtPrompts::openFileName(const QString &filter)
 
 std::optional<QString> QtPrompts::saveFileName(const QString &filter, const QString &proposedName)
 {
-    QFileDialog dialog(dialogParent(), QStringLiteral("名前を付けて保存"), lastFolder_, filter);
+    QFileDialog dialog(dialogParent(), QCoreApplication::translate("QtPrompts", "名前を付けて保存"), lastFolder_,
+                       filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     // The windows ask their own overwrite question.
@@ -107,7 +109,8 @@ std::optional<QString> QtPrompts::saveFileName(const QString &filter, const QStr
 
 std::optional<qint32> QtPrompts::chooseColour(qint32 initial)
 {
-    const QColor colour = QColorDialog::getColor(toQColor(initial), dialogParent(), QStringLiteral("色の設定"));
+    const QColor colour = QColorDialog::getColor(toQColor(initial), dialogParent(),
+                                                 QCoreApplication::translate("QtPrompts", "色の設定"));
     if (!colour.isValid())
         return std::nullopt;
     return fromQColor(colour);
@@ -116,7 +119,7 @@ std::optional<qint32> QtPrompts::chooseColour(qint32 initial)
 bool QtPrompts::choosePrinter(QPrinter &printer)
 {
     QPrintDialog dialog(&printer, dialogParent());
-    dialog.setWindowTitle(QStringLiteral("プリンタの設定"));
+    dialog.setWindowTitle(QCoreApplication::translate("QtPrompts", "プリンタの設定"));
     // Printing to a file is hidden, unless there is no printer to choose.
     QAbstractPrintDialog::PrintDialogOptions options = QAbstractPrintDialog::PrintShowPageSize;
     if (QPrinterInfo::availablePrinterNames().isEmpty())

@@ -30,7 +30,7 @@ SplashWindow::SplashWindow(AppState &state, QWidget *parent) : SkinnedWindow({},
     picture->setPixmap(artwork::picture(QStringLiteral("splash"), PictureSize));
     picture->setFixedSize(PictureSize);
 
-    auto *message = new QLabel(QStringLiteral("フォント情報を読み込み中です。"), this);
+    auto *message = new QLabel(tr("フォント情報を読み込み中です。"), this);
     message->setObjectName(QStringLiteral("message"));
     message->setStyleSheet(QStringLiteral("color: #5a3622;"));
 

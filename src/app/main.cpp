@@ -18,7 +18,17 @@ int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("porkane"));
-    QApplication::setApplicationDisplayName(QStringLiteral("ぽるかね"));
+
+    // The program's texts in the desktop's language when a translation is
+    // installed (share/porkane/translations/porkane_<language>.qm); the
+    // Japanese texts otherwise.
+    QTranslator programTranslator;
+    if (programTranslator.load(QLocale(), QStringLiteral("porkane"), QStringLiteral("_"),
+                               QCoreApplication::applicationDirPath() +
+                                   QStringLiteral("/../share/porkane/translations")))
+        QApplication::installTranslator(&programTranslator);
+
+    QApplication::setApplicationDisplayName(QCoreApplication::translate("main", "ぽるかね"));
     QApplication::setDesktopFileName(QStringLiteral("porkane"));
     // The main menu ends the program; a window closing while the menu is
     // hidden must not.

@@ -9,16 +9,19 @@
 #include <QString>
 #include <QtGlobal>
 
+#include "session/TranslatedText.h"
+
 class QPrinter;
 
 namespace porkane {
 
 // The title of every message box.
-inline const QString PromptTitle = QStringLiteral("ぽるかね");
+inline constexpr TranslatedText PromptTitle{"Prompts", QT_TRANSLATE_NOOP("Prompts", "ぽるかね")};
 
 // File-dialog filters, in Qt's "description (patterns)" form.
-inline const QString LabelFileFilter = QStringLiteral("ぽるかね ファイル (*.fhl)");
-inline const QString TemplateFileFilter = QStringLiteral("ぽるかね フォームファイル (*.fom)");
+inline constexpr TranslatedText LabelFileFilter{"Prompts", QT_TRANSLATE_NOOP("Prompts", "ぽるかね ファイル (*.fhl)")};
+inline constexpr TranslatedText TemplateFileFilter{"Prompts",
+                                                   QT_TRANSLATE_NOOP("Prompts", "ぽるかね フォームファイル (*.fom)")};
 
 enum class PromptIcon { Information, Question, Exclamation, Critical };
 

@@ -1,7 +1,5 @@
 #include "widgets/NumberField.h"
 
-#include <algorithm>
-
 namespace porkane {
 
 NumberField::NumberField(QWidget *parent) : QSpinBox(parent)
@@ -13,26 +11,17 @@ NumberField::NumberField(QWidget *parent) : QSpinBox(parent)
 
 void NumberField::setSpinnerRange(int minimum, int maximum)
 {
-    spinnerMinimum_ = minimum;
-    spinnerMaximum_ = std::max(minimum, maximum);
+    spinner_.set(minimum, maximum);
 }
 
 void NumberField::stepBy(int steps)
 {
-    const int next = std::clamp(value() + steps * singleStep(), spinnerMinimum_, spinnerMaximum_);
+    const int next = spinner_.stepped(value(), steps, singleStep());
     if (next != value())
         setValue(next);
     selectAll();
 }
 
-QAbstractSpinBox::StepEnabled NumberField::stepEnabled() const
-{
-    StepEnabled enabled = StepNone;
-    if (value() < spinnerMaximum_)
-        enabled |= StepUpEnabled;
-    if (value() > spinnerMinimum_)
-        enabled |= StepDownEnabled;
-    return enabled;
-}
+QAbstractSpinBox::StepEnabled NumberField::stepEnabled() const { return spinner_.arrowsFor(value()); }
 
 } // namespace porkane

@@ -2,6 +2,8 @@
 
 #include <QSpinBox>
 
+#include "widgets/SpinnerRange.h"
+
 namespace porkane {
 
 // A number field with its up-down spinner. The field takes any 16-bit value
@@ -14,8 +16,8 @@ public:
     explicit NumberField(QWidget *parent = nullptr);
 
     void setSpinnerRange(int minimum, int maximum);
-    int spinnerMinimum() const { return spinnerMinimum_; }
-    int spinnerMaximum() const { return spinnerMaximum_; }
+    int spinnerMinimum() const { return spinner_.minimum; }
+    int spinnerMaximum() const { return spinner_.maximum; }
 
     void stepBy(int steps) override;
 
@@ -23,8 +25,7 @@ protected:
     StepEnabled stepEnabled() const override;
 
 private:
-    int spinnerMinimum_ = 0;
-    int spinnerMaximum_ = 100;
+    SpinnerRange spinner_;
 };
 
 } // namespace porkane

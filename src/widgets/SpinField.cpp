@@ -1,6 +1,6 @@
 #include "widgets/SpinField.h"
 
-#include <algorithm>
+#include <cstdlib>
 
 #include <QLineEdit>
 #include <QStyle>
@@ -25,14 +25,13 @@ void SpinField::setButtonsOnly()
 
 void SpinField::setRange(int minimum, int maximum)
 {
-    minimum_ = minimum;
-    maximum_ = std::max(minimum, maximum);
-    value_ = std::clamp(value_, minimum_, maximum_);
+    range_.set(minimum, maximum);
+    value_ = range_.clamped(value_);
 }
 
 void SpinField::setValue(int value)
 {
-    value_ = std::clamp(value, minimum_, maximum_);
+    value_ = range_.clamped(value);
     update(); // the arrows' states follow the value
 }
 
@@ -43,7 +42,7 @@ void SpinField::stepBy(int steps)
     const int direction = steps > 0 ? 1 : -1;
     for (int count = std::abs(steps); count > 0; --count) {
         emit clicked(direction);
-        const int next = std::clamp(value_ + direction * step_, minimum_, maximum_);
+        const int next = range_.stepped(value_, direction, step_);
         if (next != value_) {
             value_ = next;
             emit stepped(value_);
@@ -59,12 +58,7 @@ QAbstractSpinBox::StepEnabled SpinField::stepEnabled() const
     // Without a field there is no value to show, and every click counts.
     if (buttonsOnly_)
         return StepUpEnabled | StepDownEnabled;
-    StepEnabled enabled = StepNone;
-    if (value_ < maximum_)
-        enabled |= StepUpEnabled;
-    if (value_ > minimum_)
-        enabled |= StepDownEnabled;
-    return enabled;
+    return range_.arrowsFor(value_);
 }
 
 QSize SpinField::sizeHint() const

@@ -2,6 +2,8 @@
 
 #include <QAbstractSpinBox>
 
+#include "widgets/SpinnerRange.h"
+
 class QLineEdit;
 
 namespace porkane {
@@ -25,8 +27,8 @@ public:
 
     void setRange(int minimum, int maximum);
     void setSingleStep(int step) { step_ = step; }
-    int minimum() const { return minimum_; }
-    int maximum() const { return maximum_; }
+    int minimum() const { return range_.minimum; }
+    int maximum() const { return range_.maximum; }
     int singleStep() const { return step_; }
 
     int value() const { return value_; }
@@ -49,8 +51,7 @@ protected:
     StepEnabled stepEnabled() const override;
 
 private:
-    int minimum_ = 0;
-    int maximum_ = 100;
+    SpinnerRange range_;
     int step_ = 1;
     int value_ = 0;
     bool buttonsOnly_ = false;

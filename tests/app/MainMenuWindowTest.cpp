@@ -128,6 +128,26 @@ TEST_F(MainMenuTest, AMovedAndWidenedWindowIsWrittenWhereItStands)
     EXPECT_EQ(written.mainWidth, 6000);
 }
 
+TEST_F(MainMenuTest, APlaceNoWindowCanStandAtOpensCentred)
+{
+    AppSettings saved = AppSettings::defaults(screenTwips());
+    saved.mainLeft = 1e30f;
+    saved.mainTop = -1e30f;
+    saved.mainWidth = 3000;
+    ASSERT_TRUE(saveAppSettings(folder.path(), saved));
+    ASSERT_TRUE(saveDefaultFormat(folder.path(), TextFormat{}));
+
+    MainMenuWindow *menu = startMenu();
+    EXPECT_FALSE(menu->startedWithDefaults());
+    EXPECT_NEAR(menu->x() * 15, (screenTwips().width() - 5150) / 2, 15);
+    EXPECT_NEAR(menu->y() * 15, (screenTwips().height() - 5150) / 2, 15);
+    EXPECT_EQ(menu->width(), 200);
+    menu->close();
+    const AppSettings written = readAppSettings(readBytes(dataFile(AppSettingsFileName)));
+    EXPECT_EQ(written.mainLeft, AppSettings::defaults(screenTwips()).mainLeft);
+    EXPECT_EQ(written.mainWidth, 3000);
+}
+
 // --- Buttons --------------------------------------------------------------------
 
 TEST_F(MainMenuTest, ButtonsCarryTheirCaptionsAndTooltips)
@@ -336,6 +356,65 @@ TEST_F(MainMenuTest, TitleBarButtonsMinimiseAndClose)
     EXPECT_TRUE(menu->windowState() & Qt::WindowMinimized);
     menu->showNormal();
     clickButton(menu->findChild<PictureButton *>(QStringLiteral("menuButton10")), QPoint(5, 5));
+    EXPECT_FALSE(menu->isVisible());
+    EXPECT_EQ(quitCalls, 1);
+}
+
+TEST_F(MainMenuTest, TheMenuIsDrivenByTheKeyboardAlone)
+{
+    MainMenuWindow *menu = startMenu();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
+    menu->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(menu));
+    const auto focused = [] {
+        QWidget *widget = QApplication::focusWidget();
+        return widget ? widget->objectName() : QString();
+    };
+    // The first button has the focus; Tab goes through the menu in reading
+    // order, then the title bar, and comes round again.
+    EXPECT_EQ(focused(), QStringLiteral("menuButton0"));
+    QStringList visited;
+    for (int press = 0; press < 10; ++press) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << focused();
+    }
+    EXPECT_EQ(visited, QStringList({QStringLiteral("menuButton1"), QStringLiteral("menuButton2"),
+                                    QStringLiteral("menuButton3"), QStringLiteral("menuButton4"),
+                                    QStringLiteral("menuButton5"), QStringLiteral("menuButton6"),
+                                    QStringLiteral("menuButton7"), QStringLiteral("menuButton9"),
+                                    QStringLiteral("menuButton10"), QStringLiteral("menuButton0")}));
+
+    // Shift+Tab back past the title bar to the printer button; Enter opens
+    // the printer dialog.
+    for (int press = 0; press < 5; ++press)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    ASSERT_EQ(focused(), QStringLiteral("menuButton5"));
+    prompts.cancelDialog();
+    QTest::keyClick(menu->button(5), Qt::Key_Return);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !prompts.asked().empty(); }));
+    EXPECT_EQ(prompts.last().kind, AskedPrompt::Printer);
+
+    // Space on Ａｂｏｕｔ opens it; its close button is reached with Tab and
+    // pressed with Space, and the menu has the focus again on Ａｂｏｕｔ.
+    menu->button(7)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(menu->button(7), Qt::Key_Space);
+    AboutDialog *about = menu->aboutDialog();
+    ASSERT_NE(about, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(about));
+    auto *closeAbout = about->findChild<PictureButton *>(QStringLiteral("okButton"));
+    ASSERT_NE(closeAbout, nullptr);
+    for (int press = 0; press < 4 && QApplication::focusWidget() != closeAbout; ++press)
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : about, Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), closeAbout);
+    QTest::keyClick(closeAbout, Qt::Key_Space);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return menu->aboutDialog() == nullptr; }));
+    EXPECT_TRUE(menu->isEnabled());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(menu));
+    EXPECT_EQ(focused(), QStringLiteral("menuButton7"));
+
+    // Space on 終了 ends the program.
+    menu->button(0)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(menu->button(0), Qt::Key_Space);
     EXPECT_FALSE(menu->isVisible());
     EXPECT_EQ(quitCalls, 1);
 }

@@ -5,36 +5,30 @@
 
 #include <QCheckBox>
 #include <QClipboard>
-#include <QCloseEvent>
 #include <QCoreApplication>
-#include <QEventLoop>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QProgressBar>
 #include <QVBoxLayout>
 
+#include "image/AngleEntry.h"
+#include "image/ImageMessages.h"
+#include "image/PictureLoader.h"
+#include "image/ui/PicturePreview.h"
 #include "session/AppState.h"
 #include "session/Prompts.h"
 #include "widgets/Artwork.h"
 #include "widgets/BusyPointer.h"
+#include "widgets/ColourSwatch.h"
+#include "widgets/MillimetreField.h"
 #include "widgets/NumberField.h"
 #include "widgets/PictureButton.h"
 #include "widgets/WindowPlacement.h"
-#include "core/Errors.h"
-#include "core/Rounding.h"
-#include "widgets/ColourSwatch.h"
-#include "image/AngleEntry.h"
-#include "image/ImageMessages.h"
-#include "image/PictureLoader.h"
-#include "widgets/MillimetreField.h"
-#include "image/ui/PicturePreview.h"
 
 namespace porkane {
 
@@ -47,19 +41,8 @@ constexpr QSize LoadButtonSize{226, 35};
 // with every row.
 constexpr qint64 EventsEveryMilliseconds = 30;
 
-
 enum TurnButton { RestoreButton, Turn90Button, Turn180Button, Turn270Button, MirrorLeftRightButton,
                   MirrorTopBottomButton, TurnByAngleButton };
-
-PictureButton *makeButton(QWidget *parent, const QString &name, const QString &icon, QSize size,
-                          artwork::ButtonShape shape, const QString &toolTip)
-{
-    auto *button = new PictureButton(parent);
-    button->setObjectName(name);
-    button->setPictures(artwork::buttonPictures(icon, size, shape));
-    button->setToolTip(toolTip);
-    return button;
-}
 
 QLabel *caption(const QString &text, QWidget *parent, const QString &name = {})
 {
@@ -75,43 +58,33 @@ QLabel *caption(const QString &text, QWidget *parent, const QString &name = {})
 
 ImagePasteDialog::ImagePasteDialog(AppState &state, QWidget *editor) : ImagePasteDialog(state, false, editor)
 {
-    showResult();
 }
 
 ImagePasteDialog::ImagePasteDialog(AppState &state, const QImage &picture, bool transparent,
                                    RgbValue transparentColour, QWidget *editor)
     : ImagePasteDialog(state, true, editor)
 {
-    try {
-        workbench_.load(picture);
-    } catch (const UserError &error) {
-        setStatus(error.message());
-    }
-    transparentBox_->setChecked(transparent);
-    swatch_->setColour(transparentColour);
-    showResult();
+    model_.startOn(picture, transparent, transparentColour);
 }
 
 ImagePasteDialog::ImagePasteDialog(AppState &state, bool editMode, QWidget *editor)
-    : SkinnedWindow(TitleBar | MaximiseButton | CloseButton | ResizeGrip, editor), state_(state),
-      editMode_(editMode), editor_(editor), workbench_(state.TwipsPerPixelX, state.TwipsPerPixelY)
+    : SkinnedDialog(TitleBar | MaximiseButton | CloseButton | ResizeGrip, editor), state_(state),
+      editMode_(editMode), editor_(editor), model_(state.TwipsPerPixelX, state.TwipsPerPixelY)
 {
     setObjectName(QStringLiteral("frm_f020"));
-    setTitle(Caption);
+    setTitle(tr("画像の貼り付け"));
     buildControls();
-    if (closeButton())
-        closeButton()->setToolTip(QStringLiteral("閉じる"));
-    // White is what most pictures have around them.
-    swatch_->setColour(rgbValue(255, 255, 255));
-    transparencyToggled(false);
+    connectModel();
+    showPicture();
+    showFields(ImagePasteModel::AllFields);
+    showSeeThrough();
     applyPlace(*this, state_.settings.pasteDialog, state_.TwipsPerPixelX, state_.TwipsPerPixelY);
 }
 
 ImagePasteDialog::~ImagePasteDialog()
 {
-    if (loop_)
-        loop_->quit();
-    if (opened_ && !finished_)
+    // Gone while still up: the editor must not wait for it.
+    if (isVisible() && state_.ModalMode == ModalImageDialog)
         state_.ModalMode = ModalNone;
 }
 
@@ -127,10 +100,11 @@ void ImagePasteDialog::buildControls()
         "QCheckBox:disabled { color: #b0a69c; }"
         "QLabel#statusLine { color: #b5485f; }"));
 
-    auto *previewGroup = new QGroupBox(QStringLiteral("画像"), this);
+    auto *previewGroup = new QGroupBox(tr("画像"), this);
     auto *previewLayout = new QVBoxLayout(previewGroup);
     preview_ = new PicturePreview(previewGroup);
-    connect(preview_, &PicturePreview::picturePressed, this, &ImagePasteDialog::picturePressed);
+    connect(preview_, &PicturePreview::picturePressed, this,
+            [this](QPoint pixel) { model_.pickColourAt(QPointF(pixel)); });
     previewLayout->addWidget(preview_);
 
     auto *panel = new QWidget(this);
@@ -167,7 +141,7 @@ void ImagePasteDialog::buildControls()
     statusRow->addWidget(statusLine_, 1);
     layout->addLayout(statusRow);
 
-    progressBox_ = static_cast<QFrame *>(buildProgressBox());
+    progressBox_ = buildProgressBox();
 }
 
 QWidget *ImagePasteDialog::buildToolbar()
@@ -177,31 +151,22 @@ QWidget *ImagePasteDialog::buildToolbar()
     auto *row = new QHBoxLayout(toolbar);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(8);
-    acceptButton_ = makeButton(toolbar, QStringLiteral("acceptButton"), QStringLiteral("ok"),
-                               artwork::CommandButtonSize, artwork::ButtonShape::Wide,
-                               QStringLiteral("この画像を貼り付けます。"));
-    acceptButton_->setCaption(QStringLiteral("O   K"));
-    closeDialogButton_ = makeButton(toolbar, QStringLiteral("closeDialogButton"), QStringLiteral("close"),
-                                    artwork::CommandButtonSize, artwork::ButtonShape::Wide,
-                                    QStringLiteral("画像を貼り付けずに閉じます。"));
-    closeDialogButton_->setCaption(QStringLiteral("閉じる"));
-    // Releasing within 0 to 75 by 0 to 35 of a command button runs it.
-    for (PictureButton *button : {acceptButton_, closeDialogButton_}) {
-        button->setActingBounds(artwork::CommandButtonSize.width(), artwork::CommandButtonSize.height());
-        row->addWidget(button);
-    }
+    acceptButton_ = artwork::makeCommandButton(toolbar, QStringLiteral("acceptButton"), QStringLiteral("ok"),
+                                               tr("O   K"), tr("この画像を貼り付けます。"));
+    PictureButton *closeButton =
+        artwork::makeCommandButton(toolbar, QStringLiteral("closeDialogButton"), QStringLiteral("close"),
+                                   tr("閉じる"), tr("画像を貼り付けずに閉じます。"));
+    row->addWidget(acceptButton_);
+    row->addWidget(closeButton);
     row->addStretch(1);
     connect(acceptButton_, &PictureButton::clicked, this, &ImagePasteDialog::accept);
-    connect(closeDialogButton_, &PictureButton::clicked, this, [this] {
-        if (busy_ == Idle)
-            close();
-    });
+    connect(closeButton, &PictureButton::clicked, this, &ImagePasteDialog::reject);
     return toolbar;
 }
 
 QWidget *ImagePasteDialog::buildLoadGroup()
 {
-    auto *group = new QGroupBox(QStringLiteral("画像の読み込み"), this);
+    auto *group = new QGroupBox(tr("画像の読み込み"), this);
     auto *column = new QVBoxLayout(group);
     column->setSpacing(6);
     QFont wordsFont = font();
@@ -221,11 +186,9 @@ QWidget *ImagePasteDialog::buildLoadGroup()
         return button;
     };
     PictureButton *file = addButton(QStringLiteral("fileButton"), QStringLiteral("open-file"),
-                                    QStringLiteral("ファイルから 読み込む"),
-                                    QStringLiteral("画像ファイルを開きます。"));
+                                    tr("ファイルから 読み込む"), tr("画像ファイルを開きます。"));
     PictureButton *clipboard = addButton(QStringLiteral("clipboardButton"), QStringLiteral("paste"),
-                                         QStringLiteral("クリップボードから貼り付ける"),
-                                         QStringLiteral("クリップボードの画像を使います。"));
+                                         tr("クリップボードから貼り付ける"), tr("クリップボードの画像を使います。"));
     connect(file, &PictureButton::clicked, this, &ImagePasteDialog::loadFromFile);
     connect(clipboard, &PictureButton::clicked, this, &ImagePasteDialog::pasteFromClipboard);
     return group;
@@ -233,7 +196,7 @@ QWidget *ImagePasteDialog::buildLoadGroup()
 
 QWidget *ImagePasteDialog::buildTurnGroup()
 {
-    auto *group = new QGroupBox(QStringLiteral("回転・反転"), this);
+    auto *group = new QGroupBox(tr("回転・反転"), this);
     auto *column = new QVBoxLayout(group);
     column->setSpacing(8);
 
@@ -244,21 +207,20 @@ QWidget *ImagePasteDialog::buildTurnGroup()
         void (ImagePasteDialog::*command)();
     };
     const std::array<Face, 7> faces = {{
-        {"restoreButton", "image-restore", QStringLiteral("オリジナル画像に戻します。"), &ImagePasteDialog::restore},
-        {"turn90Button", "turn-90", QStringLiteral("９０度回転"), &ImagePasteDialog::turn90},
-        {"turn180Button", "turn-180", QStringLiteral("１８０度回転"), &ImagePasteDialog::turn180},
-        {"turn270Button", "turn-270", QStringLiteral("２７０度回転"), &ImagePasteDialog::turn270},
-        {"mirrorLeftRightButton", "mirror-left-right", QStringLiteral("左右鏡像"),
-         &ImagePasteDialog::mirrorLeftRight},
-        {"mirrorTopBottomButton", "mirror-top-bottom", QStringLiteral("上下鏡像"),
-         &ImagePasteDialog::mirrorTopBottom},
-        {"turnByAngleButton", "turn-angle", QStringLiteral("入力した角度で右に回転します。"),
-         &ImagePasteDialog::turnByAngle},
+        {"restoreButton", "image-restore", tr("オリジナル画像に戻します。"), &ImagePasteDialog::restore},
+        {"turn90Button", "turn-90", tr("９０度回転"), &ImagePasteDialog::turn90},
+        {"turn180Button", "turn-180", tr("１８０度回転"), &ImagePasteDialog::turn180},
+        {"turn270Button", "turn-270", tr("２７０度回転"), &ImagePasteDialog::turn270},
+        {"mirrorLeftRightButton", "mirror-left-right", tr("左右鏡像"), &ImagePasteDialog::mirrorLeftRight},
+        {"mirrorTopBottomButton", "mirror-top-bottom", tr("上下鏡像"), &ImagePasteDialog::mirrorTopBottom},
+        {"turnByAngleButton", "turn-angle", tr("入力した角度で右に回転します。"), &ImagePasteDialog::turnByAngle},
     }};
     for (std::size_t index = 0; index < faces.size(); ++index) {
-        PictureButton *button = makeButton(group, QString::fromLatin1(faces[index].name),
-                                           QString::fromLatin1(faces[index].icon), SquareButtonSize,
-                                           artwork::ButtonShape::Square, faces[index].toolTip);
+        auto *button = new PictureButton(group);
+        button->setObjectName(QString::fromLatin1(faces[index].name));
+        button->setPictures(artwork::buttonPictures(QString::fromLatin1(faces[index].icon), SquareButtonSize,
+                                                    artwork::ButtonShape::Square));
+        button->setToolTip(faces[index].toolTip);
         connect(button, &PictureButton::clicked, this, faces[index].command);
         turnButtons_[index] = button;
     }
@@ -275,14 +237,14 @@ QWidget *ImagePasteDialog::buildTurnGroup()
     angleField_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     angleField_->setFixedWidth(64);
     angleField_->setMaxLength(16);
-    angleField_->setToolTip(QStringLiteral("0～360度"));
+    angleField_->setToolTip(tr("0～360度"));
     connect(angleField_, &QLineEdit::returnPressed, this, &ImagePasteDialog::turnByAngle);
 
     auto *angleRow = new QHBoxLayout;
     angleRow->setSpacing(6);
-    angleRow->addWidget(caption(QStringLiteral("・角度"), group));
+    angleRow->addWidget(caption(tr("・角度"), group));
     angleRow->addWidget(angleField_);
-    angleRow->addWidget(caption(QStringLiteral("度"), group));
+    angleRow->addWidget(caption(tr("度"), group));
     angleRow->addStretch(1);
     angleRow->addWidget(turnButtons_[TurnByAngleButton]);
     column->addLayout(angleRow);
@@ -291,7 +253,7 @@ QWidget *ImagePasteDialog::buildTurnGroup()
 
 QWidget *ImagePasteDialog::buildSizeGroup()
 {
-    auto *group = new QGroupBox(QStringLiteral("大きさ"), this);
+    auto *group = new QGroupBox(tr("大きさ"), this);
     auto *grid = new QGridLayout(group);
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(5);
@@ -301,7 +263,9 @@ QWidget *ImagePasteDialog::buildSizeGroup()
     scaleField_->setRange(0, FieldRangeMaximum);
     scaleField_->setSpinnerRange(0, FieldRangeMaximum);
     scaleField_->setValue(100);
-    connect(scaleField_, &QSpinBox::valueChanged, this, &ImagePasteDialog::scaleEdited);
+    // Rewritten by the model while it is busy, these edits come back to it
+    // and are ignored there.
+    connect(scaleField_, &QSpinBox::valueChanged, &model_, &ImagePasteModel::setScalePercent);
 
     const auto millimetreField = [&](const QString &name) {
         auto *field = new MillimetreField(group);
@@ -312,15 +276,13 @@ QWidget *ImagePasteDialog::buildSizeGroup()
     };
     widthField_ = millimetreField(QStringLiteral("widthField"));
     heightField_ = millimetreField(QStringLiteral("heightField"));
-    connect(widthField_, &QDoubleSpinBox::valueChanged, this,
-            [this](double millimetres) { sideEdited(Qt::Horizontal, millimetres); });
-    connect(heightField_, &QDoubleSpinBox::valueChanged, this,
-            [this](double millimetres) { sideEdited(Qt::Vertical, millimetres); });
+    connect(widthField_, &QDoubleSpinBox::valueChanged, &model_, &ImagePasteModel::setWidthMillimetres);
+    connect(heightField_, &QDoubleSpinBox::valueChanged, &model_, &ImagePasteModel::setHeightMillimetres);
 
     const std::array<std::pair<QString, QString>, 3> rows = {{
-        {QStringLiteral("・倍率"), QStringLiteral("％")},
-        {QStringLiteral("・横長"), QStringLiteral("ｍｍ")},
-        {QStringLiteral("・縦長"), QStringLiteral("ｍｍ")},
+        {tr("・倍率"), tr("％")},
+        {tr("・横長"), tr("ｍｍ")},
+        {tr("・縦長"), tr("ｍｍ")},
     }};
     const std::array<QAbstractSpinBox *, 3> fields = {scaleField_, widthField_, heightField_};
     for (std::size_t row = 0; row < rows.size(); ++row) {
@@ -335,27 +297,27 @@ QWidget *ImagePasteDialog::buildSizeGroup()
 
 QWidget *ImagePasteDialog::buildTransparencyGroup()
 {
-    auto *group = new QGroupBox(QStringLiteral("透過"), this);
+    auto *group = new QGroupBox(tr("透過"), this);
     auto *grid = new QGridLayout(group);
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(6);
 
-    transparentBox_ = new QCheckBox(QStringLiteral("透過処理"), group);
+    transparentBox_ = new QCheckBox(tr("透過処理"), group);
     transparentBox_->setObjectName(QStringLiteral("transparentBox"));
-    transparentBox_->setToolTip(QStringLiteral("画像を貼り付ける際、透過色で透過処理します。"));
-    connect(transparentBox_, &QCheckBox::toggled, this, &ImagePasteDialog::transparencyToggled);
+    transparentBox_->setToolTip(tr("画像を貼り付ける際、透過色で透過処理します。"));
+    connect(transparentBox_, &QCheckBox::toggled, &model_, &ImagePasteModel::setTransparent);
 
-    colourCaption_ = caption(QStringLiteral("透過色"), group, QStringLiteral("transparentColourCaption"));
+    colourCaption_ = caption(tr("透過色"), group, QStringLiteral("transparentColourCaption"));
     swatch_ = new ColourSwatch(group);
     swatch_->setObjectName(QStringLiteral("transparentColour"));
     swatch_->setFixedSize(44, 24);
-    swatch_->setToolTip(QStringLiteral("クリックすると色を選べます。"));
+    swatch_->setToolTip(tr("クリックすると色を選べます。"));
     connect(swatch_, &ColourSwatch::clicked, this, &ImagePasteDialog::chooseColour);
 
-    pickBox_ = new QCheckBox(QStringLiteral("取得"), group);
+    pickBox_ = new QCheckBox(tr("取得"), group);
     pickBox_->setObjectName(QStringLiteral("pickColourBox"));
-    pickBox_->setToolTip(QStringLiteral("画像より透過色を設定します。"));
-    connect(pickBox_, &QCheckBox::toggled, this, &ImagePasteDialog::pickingToggled);
+    pickBox_->setToolTip(tr("画像より透過色を設定します。"));
+    connect(pickBox_, &QCheckBox::toggled, &model_, &ImagePasteModel::setPicking);
 
     grid->addWidget(transparentBox_, 0, 0, 1, 3);
     grid->addWidget(colourCaption_, 1, 0);
@@ -365,7 +327,7 @@ QWidget *ImagePasteDialog::buildTransparencyGroup()
     return group;
 }
 
-QWidget *ImagePasteDialog::buildProgressBox()
+QFrame *ImagePasteDialog::buildProgressBox()
 {
     auto *box = new QFrame(this);
     box->setObjectName(QStringLiteral("progressBox"));
@@ -390,125 +352,75 @@ QWidget *ImagePasteDialog::buildProgressBox()
     return box;
 }
 
+void ImagePasteDialog::connectModel()
+{
+    connect(&model_, &ImagePasteModel::pictureChanged, this, &ImagePasteDialog::showPicture);
+    connect(&model_, &ImagePasteModel::fieldsChanged, this, &ImagePasteDialog::showFields);
+    connect(&model_, &ImagePasteModel::statusChanged, statusLine_, &QLabel::setText);
+    connect(&model_, &ImagePasteModel::seeThroughChanged, this, &ImagePasteDialog::showSeeThrough);
+    connect(&model_, &ImagePasteModel::pictureTaken, this, [] {
+        BusyPointer::clear();
+        QCoreApplication::processEvents();
+    });
+    connect(&model_, &ImagePasteModel::turnStarted, this, &ImagePasteDialog::showTurnStarted);
+    connect(&model_, &ImagePasteModel::rowsTurned, this, &ImagePasteDialog::showRowsTurned);
+    connect(&model_, &ImagePasteModel::turnFinished, this, &ImagePasteDialog::showTurnFinished);
+}
+
 // --- Showing and finishing ---------------------------------------------------------
+
+void ImagePasteDialog::markModal() { state_.ModalMode = ModalImageDialog; }
 
 void ImagePasteDialog::open()
 {
-    if (opened_ || finished_)
-        return;
-    opened_ = true;
-    state_.ModalMode = ModalImageDialog;
+    markModal();
+    // Application-modal like exec(): QDialog::open() would block the editor
+    // window alone.
     setWindowModality(Qt::ApplicationModal);
+    setResult(Rejected);
     show();
     raise();
     activateWindow();
 }
 
-bool ImagePasteDialog::exec()
+int ImagePasteDialog::exec()
 {
-    open();
-    if (!finished_) {
-        QEventLoop loop;
-        loop_ = &loop;
-        const QPointer<ImagePasteDialog> alive(this);
-        loop.exec(QEventLoop::DialogExec);
-        if (!alive)
-            return false;
-        loop_ = nullptr;
-    }
-    return accepted_;
+    markModal();
+    return SkinnedDialog::exec();
 }
 
-bool ImagePasteDialog::transparent() const { return transparentBox_->isChecked(); }
-
-RgbValue ImagePasteDialog::transparentColour() const { return swatch_->colour(); }
-
-bool ImagePasteDialog::accept()
+void ImagePasteDialog::done(int result)
 {
-    if (finished_ || busy_ != Idle)
-        return false;
-    if (!workbench_.hasPicture()) {
-        setStatus(NoPictureMessage);
-        return false;
-    }
-    finish(true);
-    return true;
-}
-
-void ImagePasteDialog::finish(bool accepted)
-{
-    if (finished_)
+    // A turn lets events run; it must not lose its window meanwhile.
+    if (!model_.canClose() || (result == Accepted && !model_.canAccept()))
         return;
-    finished_ = true;
-    accepted_ = accepted;
-    pickBox_->setChecked(false);
-    if (opened_)
+    model_.setPicking(false);
+    const bool wasUp = isVisible();
+    if (wasUp)
         state_.settings.pasteDialog = placeOf(*this, state_.TwipsPerPixelX, state_.TwipsPerPixelY);
     hide();
     if (editor_) {
         editor_->raise();
         editor_->activateWindow();
     }
-    if (loop_)
-        loop_->quit();
-    // The receiver may delete the dialog: nothing of it is used after this.
+    // The receiver of finished() may delete the dialog: nothing of it is
+    // used after this.
     AppState &state = state_;
-    const bool wasOpened = opened_;
-    emit finished(accepted);
-    if (wasOpened)
+    SkinnedDialog::done(result);
+    if (wasUp && state.ModalMode == ModalImageDialog)
         state.ModalMode = ModalNone;
-}
-
-void ImagePasteDialog::closeEvent(QCloseEvent *event)
-{
-    // A turn lets events run; it must not lose its window meanwhile.
-    if (busy_ != Idle && !finished_) {
-        event->ignore();
-        return;
-    }
-    finish(false);
-    event->accept();
-}
-
-void ImagePasteDialog::keyPressEvent(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_Escape) {
-        close();
-        return;
-    }
-    SkinnedWindow::keyPressEvent(event);
 }
 
 void ImagePasteDialog::resizeEvent(QResizeEvent *event)
 {
-    SkinnedWindow::resizeEvent(event);
+    SkinnedDialog::resizeEvent(event);
     placeProgressBox();
 }
 
-void ImagePasteDialog::setStatus(const QString &text) { statusLine_->setText(text); }
-
-void ImagePasteDialog::showResult(bool sizesToTenths)
+void ImagePasteDialog::showPicture()
 {
-    preview_->setPicture(workbench_.result());
-    const QSignalBlocker scaleBlocker(scaleField_);
-    const QSignalBlocker widthBlocker(widthField_);
-    const QSignalBlocker heightBlocker(heightField_);
-    scaleField_->setValue(workbench_.scalePercent());
-    const double width = workbench_.hasPicture() ? workbench_.resultWidth().value : 0;
-    const double height = workbench_.hasPicture() ? workbench_.resultHeight().value : 0;
-    if (sizesToTenths) {
-        widthField_->setValue(roundHalfEven(width * 10) / 10);
-        heightField_->setValue(roundHalfEven(height * 10) / 10);
-    } else {
-        widthField_->setValue(roundHalfEven(width));
-        heightField_->setValue(roundHalfEven(height));
-    }
-    updateEnabled();
-}
-
-void ImagePasteDialog::updateEnabled()
-{
-    const bool picture = workbench_.hasPicture();
+    preview_->setPicture(model_.picture());
+    const bool picture = model_.hasPicture();
     acceptButton_->setEnabled(picture);
     for (PictureButton *button : turnButtons_)
         button->setEnabled(picture);
@@ -518,116 +430,29 @@ void ImagePasteDialog::updateEnabled()
     heightField_->setEnabled(picture);
 }
 
-// --- Loading -------------------------------------------------------------------------
-
-void ImagePasteDialog::loadFromFile()
+void ImagePasteDialog::showFields(ImagePasteModel::Fields fields)
 {
-    if (busy_ != Idle || finished_)
-        return;
-    busy_ = Working;
-    const std::optional<QString> path =
-        state_.prompts ? state_.prompts->openFileName(PictureFileFilter) : std::nullopt;
-    if (path) {
-        takePicture([this, &path] { return loadPicture(*path, state_.TwipsPerPixelX, state_.TwipsPerPixelY); });
-    }
-    busy_ = Idle;
+    if (fields & ImagePasteModel::ScaleField)
+        scaleField_->setValue(model_.shownScale());
+    if (fields & ImagePasteModel::WidthField)
+        widthField_->setValue(model_.shownWidth());
+    if (fields & ImagePasteModel::HeightField)
+        heightField_->setValue(model_.shownHeight());
 }
 
-void ImagePasteDialog::pasteFromClipboard()
+void ImagePasteDialog::showSeeThrough()
 {
-    if (busy_ != Idle || finished_)
-        return;
-    busy_ = Working;
-    takePicture([this] {
-        return clipboardPicture(QGuiApplication::clipboard()->mimeData(), state_.TwipsPerPixelX,
-                                state_.TwipsPerPixelY);
-    });
-    busy_ = Idle;
+    const bool on = model_.transparent();
+    transparentBox_->setChecked(on);
+    colourCaption_->setEnabled(on);
+    swatch_->setEnabled(on);
+    pickBox_->setEnabled(on);
+    pickBox_->setChecked(model_.isPicking());
+    preview_->setPicking(model_.isPicking());
+    swatch_->setColour(model_.transparentColour());
 }
 
-void ImagePasteDialog::takePicture(const std::function<QImage()> &obtain)
-{
-    BusyPointer::show();
-    try {
-        workbench_.load(obtain());
-        setStatus({});
-        showResult();
-    } catch (const UserError &error) {
-        setStatus(error.message());
-    }
-    BusyPointer::clear();
-    QCoreApplication::processEvents();
-}
-
-// --- Transformations -------------------------------------------------------------
-
-void ImagePasteDialog::restore()
-{
-    transform([this](const RowProgress &) { workbench_.restore(); }, false, false);
-}
-
-void ImagePasteDialog::turn90()
-{
-    transform([this](const RowProgress &progress) { workbench_.turn90(progress); }, true, false);
-}
-
-void ImagePasteDialog::turn180()
-{
-    transform([this](const RowProgress &) { workbench_.turn180(); }, false, false);
-}
-
-void ImagePasteDialog::turn270()
-{
-    transform([this](const RowProgress &progress) { workbench_.turn270(progress); }, true, false);
-}
-
-void ImagePasteDialog::mirrorLeftRight()
-{
-    transform([this](const RowProgress &) { workbench_.mirrorLeftRight(); }, false, false);
-}
-
-void ImagePasteDialog::mirrorTopBottom()
-{
-    transform([this](const RowProgress &) { workbench_.mirrorTopBottom(); }, false, false);
-}
-
-void ImagePasteDialog::turnByAngle()
-{
-    if (busy_ != Idle || finished_ || !workbench_.hasPicture())
-        return;
-    const AngleEntry entry = readAngle(angleField_->text());
-    angleField_->setText(entry.text);
-    if (!entry.degrees) {
-        if (state_.prompts)
-            state_.prompts->tell(AngleRangeMessage, PromptIcon::Exclamation);
-        return;
-    }
-    const int degrees = *entry.degrees;
-    transform([this, degrees](const RowProgress &progress) { workbench_.turnBy(degrees, progress); }, true, true);
-}
-
-void ImagePasteDialog::transform(const std::function<void(const RowProgress &)> &operation, bool withProgress,
-                                 bool sizesToTenths)
-{
-    if (busy_ != Idle || finished_ || !workbench_.hasPicture())
-        return;
-    busy_ = Working;
-    if (withProgress)
-        beginProgress();
-    try {
-        operation(withProgress ? RowProgress([this](int done, int count) { reportRow(done, count); })
-                               : RowProgress());
-        setStatus({});
-    } catch (const UserError &error) {
-        setStatus(error.message());
-    }
-    if (withProgress)
-        endProgress();
-    showResult(sizesToTenths);
-    busy_ = Idle;
-}
-
-void ImagePasteDialog::beginProgress()
+void ImagePasteDialog::showTurnStarted()
 {
     progressBar_->setValue(0);
     placeProgressBox();
@@ -638,7 +463,7 @@ void ImagePasteDialog::beginProgress()
     QCoreApplication::processEvents();
 }
 
-void ImagePasteDialog::reportRow(int rowsDone, int rowCount)
+void ImagePasteDialog::showRowsTurned(int rowsDone, int rowCount)
 {
     progressBar_->setValue(int(qint64(rowsDone) * 1000 / std::max(1, rowCount)));
     if (rowsDone == 1 || rowsDone == rowCount || rowClock_.elapsed() >= EventsEveryMilliseconds) {
@@ -647,7 +472,7 @@ void ImagePasteDialog::reportRow(int rowsDone, int rowCount)
     }
 }
 
-void ImagePasteDialog::endProgress()
+void ImagePasteDialog::showTurnFinished()
 {
     progressBox_->hide();
     BusyPointer::clear();
@@ -663,76 +488,52 @@ void ImagePasteDialog::placeProgressBox()
     progressBox_->move(placed.topLeft());
 }
 
-// --- Size fields -------------------------------------------------------------------
+// --- Commands that need the window -----------------------------------------------------
 
-void ImagePasteDialog::scaleEdited(int percent)
+void ImagePasteDialog::loadFromFile()
 {
-    if (busy_ != Idle || finished_)
-        return;
-    busy_ = Working;
-    try {
-        workbench_.setScalePercent(percent);
-        setStatus({});
-    } catch (const UserError &error) {
-        setStatus(error.message());
-    }
-    preview_->setPicture(workbench_.result());
-    const QSignalBlocker widthBlocker(widthField_);
-    const QSignalBlocker heightBlocker(heightField_);
-    widthField_->setValue(roundHalfEven(workbench_.resultWidth().value));
-    heightField_->setValue(roundHalfEven(workbench_.resultHeight().value));
-    busy_ = Idle;
+    // The picture files offered; the upper-case names too, as file names
+    // here tell the cases apart.
+    const QString filter =
+        tr("画像ファイル (*.bmp *.jpg *.gif *.ico *.wmf *.emf *.BMP *.JPG *.GIF *.ICO *.WMF *.EMF)");
+    model_.takePicture([this, &filter]() -> std::optional<QImage> {
+        const std::optional<QString> path = state_.prompts ? state_.prompts->openFileName(filter) : std::nullopt;
+        if (!path)
+            return std::nullopt;
+        BusyPointer::show();
+        return loadPicture(*path, state_.TwipsPerPixelX, state_.TwipsPerPixelY);
+    });
 }
 
-void ImagePasteDialog::sideEdited(Qt::Orientation side, double millimetres)
+void ImagePasteDialog::pasteFromClipboard()
 {
-    if (busy_ != Idle || finished_)
-        return;
-    try {
-        if (side == Qt::Horizontal)
-            workbench_.setWidthMillimetres(millimetres);
-        else
-            workbench_.setHeightMillimetres(millimetres);
-        setStatus({});
-    } catch (const UserError &error) {
-        setStatus(error.message());
-    }
-    // The scale reads 100 of the new size; its own change must not scale.
-    busy_ = ApplyingSize;
-    scaleField_->setValue(100);
-    busy_ = Idle;
-    preview_->setPicture(workbench_.result());
+    model_.takePicture([this]() -> std::optional<QImage> {
+        BusyPointer::show();
+        return clipboardPicture(QGuiApplication::clipboard()->mimeData(), state_.TwipsPerPixelX,
+                                state_.TwipsPerPixelY);
+    });
 }
 
-// --- See-through colour ----------------------------------------------------------
-
-void ImagePasteDialog::transparencyToggled(bool on)
+void ImagePasteDialog::turnByAngle()
 {
-    colourCaption_->setEnabled(on);
-    swatch_->setEnabled(on);
-    pickBox_->setEnabled(on);
-    if (!on)
-        pickBox_->setChecked(false);
-}
-
-void ImagePasteDialog::pickingToggled(bool on) { preview_->setPicking(on); }
-
-void ImagePasteDialog::picturePressed(QPoint pixel)
-{
-    if (!pickBox_->isChecked() || busy_ != Idle)
+    if (!model_.canTransform())
         return;
-    if (const std::optional<RgbValue> colour = workbench_.colourAt(pixel)) {
-        swatch_->setColour(*colour);
-        pickBox_->setChecked(false);
+    const AngleEntry entry = readAngle(angleField_->text());
+    angleField_->setText(entry.text);
+    if (!entry.degrees) {
+        if (state_.prompts)
+            state_.prompts->tell(AngleRangeMessage, PromptIcon::Exclamation);
+        return;
     }
+    model_.turnBy(*entry.degrees);
 }
 
 void ImagePasteDialog::chooseColour()
 {
-    if (!state_.prompts || busy_ != Idle || !transparentBox_->isChecked())
+    if (!state_.prompts || !model_.canChooseColour())
         return;
-    if (const std::optional<qint32> chosen = state_.prompts->chooseColour(swatch_->colour()))
-        swatch_->setColour(*chosen);
+    if (const std::optional<qint32> chosen = state_.prompts->chooseColour(model_.transparentColour()))
+        model_.setTransparentColour(*chosen);
 }
 
 } // namespace porkane

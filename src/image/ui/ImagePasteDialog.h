@@ -1,18 +1,16 @@
 #pragma once
 
 #include <array>
-#include <functional>
 
 #include <QElapsedTimer>
 #include <QImage>
 #include <QPointer>
 
-#include "widgets/SkinnedWindow.h"
 #include "core/Colour.h"
-#include "image/ImageWorkbench.h"
+#include "image/ImagePasteModel.h"
+#include "widgets/SkinnedWindow.h"
 
 class QCheckBox;
-class QEventLoop;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -25,31 +23,34 @@ class ColourSwatch;
 class MillimetreField;
 class NumberField;
 class PicturePreview;
+class PictureButton;
 
 // The image paste dialog (frm_f020, "画像の貼り付け"): a picture from a file
 // or the clipboard is turned, mirrored and sized here, and given a
-// see-through colour, before the editor pastes it.
+// see-through colour, before the editor pastes it. What it decides is
+// ImagePasteModel's; the dialog shows it and forwards what the user does.
 //
 // The editor makes one dialog per paste or edit and owns it:
 //
 //   auto *dialog = new ImagePasteDialog(state, editorWindow);          // new image
 //   auto *dialog = new ImagePasteDialog(state, picture, flag, colour,  // editing
 //                                       editorWindow);
-//   connect(dialog, &ImagePasteDialog::finished, editorWindow, [=](bool accepted) {
-//       if (accepted) { ... dialog->picture(), transparent(), transparentColour() ... }
+//   connect(dialog, &ImagePasteDialog::finished, editorWindow, [=](int result) {
+//       if (result == QDialog::Accepted) { ... dialog->picture(), transparent(), transparentColour() ... }
 //       dialog->deleteLater();
 //   });
-//   dialog->open();          // or: if (dialog->exec()) { ... } delete dialog;
+//   dialog->open();          // or: if (dialog->exec() == QDialog::Accepted) { ... } delete dialog;
 //
-// open() shows it application-modal and sets AppState::ModalMode to 2. "O K"
-// hides it with ImageDialogAccepted() true; "閉じる", the title bar's close
-// button and Escape hide it with ImageDialogAccepted() false. Either way the
-// window's place is kept in AppState::settings.pasteDialog, the focus goes
-// back to the editor window and finished() is emitted; ModalMode is still 2
-// while finished() is handled and 0 after it. A dialog is used once.
+// open() and exec() show it application-modal and set AppState::ModalMode
+// to ModalImageDialog. "O   K" accepts; "閉じる", the title bar's close
+// button and Escape reject. Either way the window's place is kept in
+// AppState::settings.pasteDialog, the dialog hides, the focus goes back to
+// the editor window and finished() is emitted; ModalMode is still
+// ModalImageDialog while finished() is handled and ModalNone after it.
+// While the model is busy the dialog cannot be closed.
 //
-// Accepting needs a picture: without one "O K" is disabled and accept()
-// does nothing, so no empty image ever reaches the document.
+// Accepting needs a picture: without one "O   K" is disabled and accept()
+// only says so in the status line, so no empty image reaches the document.
 //
 // Controls (object names): acceptButton ("O   K"), closeDialogButton
 // ("閉じる"), fileButton, clipboardButton, restoreButton, turn90Button,
@@ -60,19 +61,9 @@ class PicturePreview;
 // ("取得"), preview with noPictureLabel ("（なし）"), verticalBar,
 // horizontalBar and previewPicture, progressBox with progressBar and
 // progressMessage, statusLine.
-class ImagePasteDialog : public SkinnedWindow {
+class ImagePasteDialog : public SkinnedDialog {
     Q_OBJECT
 public:
-    // Buttons act only when idle; while a typed width or height is applied
-    // the scale field's change does nothing.
-    enum BusyState { Idle = 0, Working = 1, ApplyingSize = 2 };
-
-    static inline const QString Caption = QStringLiteral("画像の貼り付け");
-    // The picture files offered; the upper-case names too, as file names
-    // here tell the cases apart.
-    static inline const QString PictureFileFilter = QStringLiteral(
-        "画像ファイル (*.bmp *.jpg *.gif *.ico *.wmf *.emf *.BMP *.JPG *.GIF *.ICO *.WMF *.EMF)");
-
     // For a new image (ImageEditMode false): empty, "（なし）" shown.
     explicit ImagePasteDialog(AppState &state, QWidget *editor = nullptr);
     // For editing an image (ImageEditMode true): its picture is the loaded
@@ -82,41 +73,35 @@ public:
                      QWidget *editor = nullptr);
     ~ImagePasteDialog() override;
 
-    // Shows the dialog application-modal over the editor; ModalMode := 2.
-    void open();
-    // open() and wait until the dialog is done; returns ImageDialogAccepted().
-    bool exec();
+    void open() override;
+    int exec() override;
+    // Accepting without a picture, or closing while busy, does nothing.
+    void done(int result) override;
 
     bool ImageEditMode() const { return editMode_; }
-    bool ImageDialogAccepted() const { return accepted_; }
-    bool isFinished() const { return finished_; }
+    bool ImageDialogAccepted() const { return result() == Accepted; }
 
     // The result the editor takes over.
-    QImage picture() const { return workbench_.result(); }
-    bool transparent() const;
-    RgbValue transparentColour() const;
+    QImage picture() const { return model_.picture(); }
+    bool transparent() const { return model_.transparent(); }
+    RgbValue transparentColour() const { return model_.transparentColour(); }
 
-    const ImageWorkbench &workbench() const { return workbench_; }
-    BusyState busyState() const { return busy_; }
+    const ImagePasteModel &model() const { return model_; }
+    const ImageWorkbench &workbench() const { return model_.workbench(); }
+    ImagePasteModel::BusyState busyState() const { return model_.busyState(); }
 
-    // The buttons' commands; each does nothing unless the dialog is idle.
-    bool accept(); // false, with a word in the status line, without a picture
+    // The buttons' commands; each does nothing unless the model is idle.
     void loadFromFile();
     void pasteFromClipboard();
-    void restore();
-    void turn90();
-    void turn180();
-    void turn270();
-    void mirrorLeftRight();
-    void mirrorTopBottom();
+    void restore() { model_.restore(); }
+    void turn90() { model_.turn90(); }
+    void turn180() { model_.turn180(); }
+    void turn270() { model_.turn270(); }
+    void mirrorLeftRight() { model_.mirrorLeftRight(); }
+    void mirrorTopBottom() { model_.mirrorTopBottom(); }
     void turnByAngle();
 
-signals:
-    void finished(bool accepted);
-
 protected:
-    void closeEvent(QCloseEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
@@ -128,49 +113,30 @@ private:
     QWidget *buildTurnGroup();
     QWidget *buildSizeGroup();
     QWidget *buildTransparencyGroup();
-    QWidget *buildProgressBox();
+    QFrame *buildProgressBox();
+    void connectModel();
 
-    // A new picture (file, clipboard) as all three pictures, or the status
-    // line says why not and nothing changes.
-    void takePicture(const std::function<QImage()> &obtain);
-    // One transformation of the result; `withProgress` shows the progress
-    // box and lets events run after rows.
-    void transform(const std::function<void(const RowProgress &)> &operation, bool withProgress,
-                   bool sizesToTenths);
-    void beginProgress();
-    void endProgress();
-    void reportRow(int rowsDone, int rowCount);
-
-    void scaleEdited(int percent);
-    // A typed width (or height) stretches the source copy to it; the other
-    // side stays as it is.
-    void sideEdited(Qt::Orientation side, double millimetres);
-    void transparencyToggled(bool on);
-    void pickingToggled(bool on);
-    void picturePressed(QPoint pixel);
-    void chooseColour();
-
-    // The result in the preview and its size in the fields, the scale 100.
-    void showResult(bool sizesToTenths = false);
-    void updateEnabled();
-    void setStatus(const QString &text);
-    void finish(bool accepted);
+    // What the model says, shown.
+    void showPicture();
+    void showFields(ImagePasteModel::Fields fields);
+    void showSeeThrough();
+    void showTurnStarted();
+    void showRowsTurned(int rowsDone, int rowCount);
+    void showTurnFinished();
     void placeProgressBox();
+
+    void chooseColour();
+    // Marks the dialog as the editor's modal step before it shows.
+    void markModal();
 
     AppState &state_;
     const bool editMode_;
     QPointer<QWidget> editor_;
-    ImageWorkbench workbench_;
-    BusyState busy_ = Idle;
-    bool opened_ = false;
-    bool finished_ = false;
-    bool accepted_ = false;
-    QEventLoop *loop_ = nullptr;
+    ImagePasteModel model_;
     QElapsedTimer rowClock_;
 
     PicturePreview *preview_ = nullptr;
     PictureButton *acceptButton_ = nullptr;
-    PictureButton *closeDialogButton_ = nullptr;
     std::array<PictureButton *, 7> turnButtons_{};
     QLineEdit *angleField_ = nullptr;
     NumberField *scaleField_ = nullptr;

@@ -77,7 +77,7 @@ PicturePreview::PicturePreview(QWidget *parent) : QFrame(parent)
     pictureArea_->installEventFilter(this);
     pictureArea_->hide();
 
-    placeholder_ = new QLabel(NoPictureText, viewport_);
+    placeholder_ = new QLabel(tr("（なし）"), viewport_);
     placeholder_->setObjectName(QStringLiteral("noPictureLabel"));
     placeholder_->setAlignment(Qt::AlignCenter);
     QFont placeholderFont = placeholder_->font();

@@ -17,8 +17,6 @@ namespace porkane {
 class PicturePreview : public QFrame {
     Q_OBJECT
 public:
-    static inline const QString NoPictureText = QStringLiteral("（なし）");
-
     explicit PicturePreview(QWidget *parent = nullptr);
 
     // A null picture shows "（なし）".

@@ -5,7 +5,6 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QFile>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -25,14 +24,13 @@
 #include "widgets/PictureButton.h"
 #include "widgets/WindowFrame.h"
 #include "widgets/OffsetSpinner.h"
+#include "print/PdfOutputFile.h"
 
 namespace porkane {
 
 namespace {
 
-const QString UnknownText = QStringLiteral("不明");
-const QString SeeThroughMessage = QStringLiteral("画像を透過処理しています。しばらくお待ちください．．．");
-const QString PdfFileFilter = QStringLiteral("PDF ファイル (*.pdf)");
+// A file name, offered as it is.
 const QString ProposedPdfName = QStringLiteral("ぽるかね.pdf");
 
 
@@ -103,30 +101,32 @@ PrintPanel::PrintPanel(AppState &state, const LabelDocument &document, const Pri
 
 QWidget *PrintPanel::buildPrinterFrame()
 {
-    auto *frame = new QGroupBox(QStringLiteral("現在のプリンタの設定"), this);
+    auto *frame = new QGroupBox(tr("現在のプリンタの設定"), this);
     frame->setObjectName(QStringLiteral("printerFrame"));
     auto *grid = new QGridLayout(frame);
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(3);
     const auto addRow = [&](int row, const QString &caption, const QString &name) {
-        auto *value = new QLabel(UnknownText, frame);
+        auto *value = new QLabel(frame);
         value->setObjectName(name);
         value->setTextInteractionFlags(Qt::NoTextInteraction);
         grid->addWidget(new QLabel(caption, frame), row, 0, Qt::AlignRight);
         grid->addWidget(value, row, 1);
         return value;
     };
-    printerName_ = addRow(0, QStringLiteral("プリンタ名："), QStringLiteral("printerName"));
-    paperSize_ = addRow(1, QStringLiteral("用紙サイズ："), QStringLiteral("paperSize"));
-    orientation_ = addRow(2, QStringLiteral("印刷の向き："), QStringLiteral("orientation"));
-    ink_ = addRow(3, QStringLiteral("インク："), QStringLiteral("ink"));
+    printerName_ = addRow(0, tr("プリンタ名："), QStringLiteral("printerName"));
+    paperSize_ = addRow(1, tr("用紙サイズ："), QStringLiteral("paperSize"));
+    orientation_ = addRow(2, tr("印刷の向き："), QStringLiteral("orientation"));
+    ink_ = addRow(3, tr("インク："), QStringLiteral("ink"));
     grid->setColumnStretch(1, 1);
+    // Unknown until the panel is shown.
+    showPrinterInfo();
     return frame;
 }
 
 QWidget *PrintPanel::buildOffsetFrame()
 {
-    auto *frame = new QGroupBox(QStringLiteral("オフセット（mm）"), this);
+    auto *frame = new QGroupBox(tr("オフセット（mm）"), this);
     frame->setObjectName(QStringLiteral("offsetFrame"));
     auto *fields = new QHBoxLayout(frame);
     fields->setSpacing(4);
@@ -139,9 +139,9 @@ QWidget *PrintPanel::buildOffsetFrame()
         connect(spinner, &OffsetSpinner::valueChanged, this, [this] { storeOptions(); });
         return spinner;
     };
-    offsetLeft_ = addSpinner(QStringLiteral("左："), QStringLiteral("offsetLeft"));
+    offsetLeft_ = addSpinner(tr("左："), QStringLiteral("offsetLeft"));
     fields->addSpacing(16);
-    offsetTop_ = addSpinner(QStringLiteral("上："), QStringLiteral("offsetTop"));
+    offsetTop_ = addSpinner(tr("上："), QStringLiteral("offsetTop"));
     fields->addStretch(1);
     return frame;
 }
@@ -158,13 +158,13 @@ QWidget *PrintPanel::buildOptionArea()
     overflowFrame_->setObjectName(QStringLiteral("overflowFrame"));
     auto *overflowLayout = new QVBoxLayout(overflowFrame_);
     overflowLayout->setContentsMargins(0, 0, 0, 0);
-    overflow_ = new QCheckBox(QStringLiteral("ラベルからはみ出した文字も強制的に印刷する。"), overflowFrame_);
+    overflow_ = new QCheckBox(tr("ラベルからはみ出した文字も強制的に印刷する。"), overflowFrame_);
     overflow_->setObjectName(QStringLiteral("overflowOption"));
     connect(overflow_, &QCheckBox::toggled, this, [this] { storeOptions(); });
     overflowLayout->addWidget(overflow_);
     layout->addWidget(overflowFrame_);
 
-    progressMessage_ = new QLabel(SeeThroughMessage, area);
+    progressMessage_ = new QLabel(tr("画像を透過処理しています。しばらくお待ちください．．．"), area);
     progressMessage_->setObjectName(QStringLiteral("progressMessage"));
     progress_ = new QProgressBar(area);
     progress_->setObjectName(QStringLiteral("progressBar"));
@@ -189,11 +189,12 @@ QWidget *PrintPanel::buildButtons()
     row->setContentsMargins(0, 4, 0, 0);
     row->setSpacing(18);
     closeButton_ = artwork::makeCommandButton(buttons, QStringLiteral("closeButton"), QStringLiteral("close"),
-                              QStringLiteral("閉じる"), QStringLiteral("印刷パネルを閉じます。"));
-    setupButton_ = artwork::makeCommandButton(buttons, QStringLiteral("printerSetupButton"), QStringLiteral("printer"),
-                              QStringLiteral("プリンタ設定"), QStringLiteral("プリンタの設定画面を開きます。"));
+                                              tr("閉じる"), tr("印刷パネルを閉じます。"));
+    setupButton_ = artwork::makeCommandButton(buttons, QStringLiteral("printerSetupButton"),
+                                              QStringLiteral("printer"), tr("プリンタ設定"),
+                                              tr("プリンタの設定画面を開きます。"));
     printButton_ = artwork::makeCommandButton(buttons, QStringLiteral("printButton"), QStringLiteral("ok"),
-                              QStringLiteral("印刷開始"), QStringLiteral("印刷を開始します。"));
+                                              tr("印刷開始"), tr("印刷を開始します。"));
     connect(closeButton_, &PictureButton::clicked, this, &PrintPanel::closePanel);
     connect(setupButton_, &PictureButton::clicked, this, &PrintPanel::setUpPrinter);
     connect(printButton_, &PictureButton::clicked, this, &PrintPanel::startPrinting);
@@ -229,6 +230,11 @@ void PrintPanel::storeOptions()
 void PrintPanel::refreshPrinterInfo()
 {
     porkane::refreshPrinterInfo(info_, readPrinterProperties(ensureCurrentPrinter(state_.printer)));
+    showPrinterInfo();
+}
+
+void PrintPanel::showPrinterInfo()
+{
     printerName_->setText(info_.name);
     paperSize_->setText(info_.paper);
     orientation_->setText(info_.orientation);
@@ -303,34 +309,24 @@ void PrintPanel::startPrinting()
     if (printing_)
         return;
     QPrinter &printer = ensureCurrentPrinter(state_.printer);
-    // Without a printer the page goes to a PDF file the user names, each
-    // time, unless the printer dialog already named one.
-    bool namedForThisJob = false;
-    if (printer.outputFormat() == QPrinter::PdfFormat && printer.outputFileName().isEmpty()) {
-        const std::optional<QString> chosen = state_.prompts->saveFileName(PdfFileFilter, ProposedPdfName);
+    QString pdfFile;
+    if (asksForPdfFile(printer)) {
+        const std::optional<QString> chosen =
+            state_.prompts->saveFileName(tr("PDF ファイル (*.pdf)"), ProposedPdfName);
         if (!chosen)
             return;
-        QString file = *chosen;
-        if (QFileInfo(file).suffix().isEmpty())
-            file += QStringLiteral(".pdf");
-        if (QFile::exists(file) && !state_.prompts->ask(OverwriteQuestion(), PromptIcon::Question, Preselect::No))
+        pdfFile = pdfFileName(*chosen);
+        if (QFile::exists(pdfFile) && !state_.prompts->ask(OverwriteQuestion(), PromptIcon::Question, Preselect::No))
             return;
-        printer.setOutputFileName(file);
-        namedForThisJob = true;
     }
 
     PrintOutcome outcome = PrintOutcome::Printed;
     {
         const JobGuard guard(parentWidget(), printing_);
+        const PdfFileForJob named(printer, pdfFile);
         outcome = printDocument(printer, document_, options(),
                                 ScreenScale{state_.TwipsPerPixelX, state_.TwipsPerPixelY}, jobProgress());
         showSeeThroughProgress(false);
-        if (namedForThisJob) {
-            // Without a file name QPrinter turns to a print queue when the
-            // system has one by now; the current printer stays a PDF one.
-            printer.setOutputFileName(QString());
-            printer.setOutputFormat(QPrinter::PdfFormat);
-        }
     }
     lastOutcome_ = outcome;
     closePanel();

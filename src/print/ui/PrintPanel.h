@@ -80,6 +80,7 @@ private:
     QWidget *buildOptionArea();
     QWidget *buildButtons();
     void refreshPrinterInfo();
+    void showPrinterInfo();
     void centreOnEditor();
     void storeOptions();
     // Shown instead of the overflow option while a see-through image is

@@ -117,7 +117,8 @@ TEST_F(EditorImageTest, APastedPictureBecomesTheSelectedNewImageWithItsSeeThroug
     EXPECT_FALSE(dialog->ImageEditMode());
     EXPECT_EQ(state.ModalMode, ModalImageDialog);
     inDialog<QCheckBox>(dialog, QStringLiteral("transparentBox"))->click();
-    ASSERT_TRUE(dialog->accept());
+    dialog->accept();
+    ASSERT_TRUE(dialog->ImageDialogAccepted());
 
     EXPECT_EQ(editor->imageDialog(), nullptr);
     EXPECT_EQ(state.ModalMode, ModalNone);
@@ -141,7 +142,8 @@ TEST_F(EditorImageTest, ClosingTheDialogOrAcceptingWithoutAPictureAddsNothing)
     clickButton(EditorWindow::PasteImageButton);
     ImagePasteDialog *dialog = editor->imageDialog();
     ASSERT_NE(dialog, nullptr);
-    EXPECT_FALSE(dialog->accept());
+    dialog->accept();
+    EXPECT_FALSE(dialog->ImageDialogAccepted());
     EXPECT_EQ(editor->imageDialog(), dialog);
     // A second paste while the dialog is up opens no second dialog.
     editor->pasteImage();
@@ -171,7 +173,8 @@ TEST_F(EditorImageTest, EditingReplacesThePictureAndSeeThroughColourOfTheSameIma
     EXPECT_EQ(dialog->transparentColour(), rgbValue(0, 0, 255));
     dialog->turn90();
     inDialog<QCheckBox>(dialog, QStringLiteral("transparentBox"))->click();
-    ASSERT_TRUE(dialog->accept());
+    dialog->accept();
+    ASSERT_TRUE(dialog->ImageDialogAccepted());
 
     EXPECT_EQ(imageOrder(), (QList<qint32>{1, 2}));
     EXPECT_EQ(document().picture(1).size(), QSize(10, 20));
@@ -214,7 +217,8 @@ TEST_F(EditorImageTest, DeletingTheSecondOfThreeKeepsTheFirstAndThirdInOrder)
     EXPECT_EQ(imageOrder(), (QList<qint32>{3}));
     ImagePasteDialog *dialog = pasteDialogWith(filled(4, 4, qRgb(1, 2, 3)));
     ASSERT_NE(dialog, nullptr);
-    ASSERT_TRUE(dialog->accept());
+    dialog->accept();
+    ASSERT_TRUE(dialog->ImageDialogAccepted());
     EXPECT_EQ(imageOrder(), (QList<qint32>{3, 1}));
 }
 

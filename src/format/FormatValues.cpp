@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QCoreApplication>
+
 #include "core/Rounding.h"
 #include "core/Units.h"
 
@@ -12,7 +14,8 @@ namespace {
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-// Rounds into the bounds; NaN gives the bound nearest 0.
+} // namespace
+
 qint32 roundedWithin(double value, qint32 minimum, qint32 maximum)
 {
     if (std::isnan(value))
@@ -20,8 +23,6 @@ qint32 roundedWithin(double value, qint32 minimum, qint32 maximum)
     const double rounded = roundHalfEven(std::clamp(value, double(minimum), double(maximum)));
     return qint32(rounded);
 }
-
-} // namespace
 
 double fieldNumber(const QString &text)
 {
@@ -77,8 +78,10 @@ QString tenthsText(qint32 tenths) { return QString::number(double(tenths) / 10.0
 QString sampleText(const QString &faceName)
 {
     const QChar cr(13);
-    return faceName + QStringLiteral("あア亜いイ井") + cr + QStringLiteral("abcdＡＢＣＤ") + cr +
-           QStringLiteral("123１２３") + cr;
+    // Shown to the user, so a translation may offer its own sample lines.
+    return faceName + QCoreApplication::translate("SampleText", "あア亜いイ井") + cr +
+           QCoreApplication::translate("SampleText", "abcdＡＢＣＤ") + cr +
+           QCoreApplication::translate("SampleText", "123１２３") + cr;
 }
 
 std::vector<int> gridLinePositions(int extent, double intervalMillimetres, double twipsPerPixel)

@@ -17,6 +17,10 @@ namespace porkane {
 // Japanese input method types them, count as their ASCII forms.
 double fieldNumber(const QString &text);
 
+// Rounded (halves to even) into the bounds; NaN gives the bound nearest 0.
+// Nothing the user types can make it fail.
+qint32 roundedWithin(double value, qint32 minimum, qint32 maximum);
+
 // The field's number rounded (halves to even) into the given bounds.
 qint32 fieldInteger(const QString &text, qint32 minimum, qint32 maximum);
 inline qint16 fieldInt16(const QString &text) { return qint16(fieldInteger(text, -32768, 32767)); }

@@ -36,6 +36,9 @@ enum ModalModes : qint16 {
     ModalNone = 0,
     ModalBusy = 1,        // the editor loading, the designer over the editor, the format dialog loading
     ModalImageDialog = 2, // the image paste dialog is up
+    // The designer filling itself again from another template file; the
+    // same value as the image dialog's, as it always was.
+    ModalDesignerReloading = 2,
 };
 
 struct AppState {

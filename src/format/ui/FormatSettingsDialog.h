@@ -5,28 +5,27 @@
 #include <QPointer>
 
 #include "widgets/SkinnedWindow.h"
+#include "format/FormatDialogModel.h"
 #include "format/InputFormat.h"
 #include "format/SampleSettingsFile.h"
-#include "format/TextFormat.h"
 
 class QCheckBox;
 class QComboBox;
-class QGroupBox;
 class QLabel;
-class QLineEdit;
-class QTreeWidget;
 
 namespace porkane {
 
 struct AppState;
 class ColourSwatch;
+class FontList;
 class PictureButton;
 class SampleView;
 class SpinField;
 
 // The format-settings dialog (Form1, "書式設定"): a complete text format
-// with a live sample. It is an ordinary window; the window that opens it
-// stays disabled while it is up.
+// with a live sample. It is shown without modality; the window that opens
+// it stays disabled while it is up. Its values and rules are the
+// FormatDialogModel; the dialog shows them and passes the user's edits in.
 //
 // Two modes (AppState::FormatForEditor):
 //   0  from the main menu: it edits AppState::DefaultFormat, which apply
@@ -35,15 +34,16 @@ class SpinField;
 //      hands the applied result back through inputFormatApplied(); the
 //      DefaultFormat stays as it is (set-as-default then writes it to
 //      DefMog.INI unchanged).
-// Closing, by any button or the window's close, writes Shiyosiki.INI from
-// the sample fields, enables the opener again and sets FormatForEditor to 0.
+// Closing, by any button, Escape or the window's close, writes
+// Shiyosiki.INI from the sample fields, enables the opener again and sets
+// FormatForEditor to 0.
 //
 // Controls carry the names the program has always used: ListView1, Label1,
 // Text1 to Text9, UpDown1 to UpDown10, Check1 to Check4, Combo1, Label10,
 // the palette Label2_0 to Label2_8, the effect boxes Check5_0 to Check5_2,
 // Label13, Label15 to Label17, SampleView and the buttons Picture2_0 (apply),
 // Picture2_1 (set as default), Picture2_2 (discard) and Picture2_8 (close).
-class FormatSettingsDialog : public SkinnedWindow {
+class FormatSettingsDialog : public SkinnedDialog {
     Q_OBJECT
 public:
     // Mode 0, on AppState::DefaultFormat.
@@ -58,14 +58,15 @@ public:
     static FormatSettingsDialog *openOnDefaultFormat(AppState &state, QWidget *opener);
     static FormatSettingsDialog *openOnInputFormat(AppState &state, const InputFormat &input, QWidget *opener);
 
-    bool forEditor() const { return forEditor_; }
+    bool forEditor() const { return model_.mode() == FormatDialogModel::Mode::EditorInputFormat; }
     QWidget *opener() const { return opener_; }
     SampleView *sampleView() const { return sample_; }
+    const FormatDialogModel &model() const { return model_; }
 
     // The format the fields hold now, as a typed character would get it.
-    InputFormat fieldsFormat() const;
+    InputFormat fieldsFormat() const { return model_.format(); }
     // The sample settings the swatches and the grid field hold now.
-    SampleSettings fieldsSampleSettings() const;
+    SampleSettings fieldsSampleSettings() const { return model_.sampleSettings(); }
 
     // The buttons' commands.
     void applyAndClose();        // Picture2_0
@@ -84,87 +85,59 @@ signals:
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // Escape discards as "取消" does, through the same close.
+    void reject() override;
 
 private:
-    // A text field with its spin button. Tenths fields show the spin value
-    // divided by 10 ("0.0"); the others show it as it is.
-    struct NumberPair {
-        QLineEdit *field = nullptr;
-        SpinField *spin = nullptr;
-        bool tenths = false;
+    using Field = FormatDialogModel::Field;
+    using Colour = FormatDialogModel::Colour;
+    struct PairRow {
+        QString caption;
+        Field field;
+        const char *fieldName;
+        const char *spinName;
     };
-    enum Field {
-        WidthField,         // Text1, UpDown1
-        HeightField,        // Text2, UpDown2
-        LetterSpacingField, // Text3, UpDown5
-        LineSpacingField,   // Text4, UpDown9
-        CharRotationField,  // Text5, UpDown6
-        LineRotationField,  // Text7, UpDown8
-        ShiftVerticalField, // Text8, UpDown4
-        ShiftHorizontalField, // Text9, UpDown10
-        GridIntervalField,  // Text6, UpDown7
-        FieldCount
-    };
-    enum Effect { ShadowBox, ThreeDimensionalBox, OutlineBox };
 
     FormatSettingsDialog(AppState &state, bool forEditor, const InputFormat &input, QWidget *opener);
+    static FormatSettingsDialog *showOpened(FormatSettingsDialog *dialog);
 
     void buildControls();
     QWidget *buildFontGroup();
     QWidget *buildSizeGroup();
-    QWidget *buildSpacingGroup();
-    QWidget *buildRotationGroup();
+    // A group of two number fields with their captions and one unit.
+    QWidget *buildPairGroup(const QString &title, const std::array<PairRow, 2> &rows, const QString &unit);
     QWidget *buildStyleGroup();
     QWidget *buildColourGroup();
     QWidget *buildEffectGroup();
     QWidget *buildSampleGroup();
     QWidget *buildButtonRow();
-    SpinField *makeNumberPair(Field which, const QString &fieldName, const QString &spinName, int minimum,
-                              int maximum, int step, bool tenths, QWidget *parent);
+    SpinField *makeNumberPair(Field which, const QString &fieldName, const QString &spinName, QWidget *parent);
+    ColourSwatch *makeSwatch(Colour which, const QString &name, QSize size, QWidget *parent);
+    void connectModel();
 
-    void load(const InputFormat &format);
-    void fillFontList(const QString &faceName);
-    void showValue(Field which, double value);
-    double fieldValue(Field which) const;
-
-    void fieldEdited(Field which);
-    void spinStepped(Field which);
-    void sizeClicked(int direction);
-    void effectBoxChanged(Effect which);
-    void updateEffectControls();
-    void boldChanged();
-    void chooseColour(ColourSwatch *swatch);
-    void changed();
+    void showModel();
+    void showField(Field which);
+    void showEffects();
+    void chooseColour(Colour which);
     void redrawSample();
-
-    void apply();
-    TextFormat fieldsTextFormat() const;
     void placeOverOpener();
 
     AppState &state_;
-    const bool forEditor_;
+    FormatDialogModel model_;
     QPointer<QWidget> opener_;
-    bool loading_ = false;
-    bool changingSizes_ = false;
-    bool effectRuleActive_ = false;
+    bool showingValues_ = false; // the widgets are being set from the model: no edit
     bool closed_ = false;
-    SampleSettings sampleSettings_;
 
-    QTreeWidget *fontList_ = nullptr;
+    FontList *fontList_ = nullptr;
     QLabel *faceNameLabel_ = nullptr;
-    std::array<NumberPair, FieldCount> fields_{};
+    std::array<SpinField *, FormatDialogModel::FieldCount> fields_{};
     SpinField *sizeSpin_ = nullptr;
-    std::array<QCheckBox *, 4> styleBoxes_{}; // bold, italic, underline, strike-out
+    std::array<QCheckBox *, FormatDialogModel::StyleCount> styleBoxes_{};
     QComboBox *weightList_ = nullptr;
-    ColourSwatch *textColour_ = nullptr;
-    std::array<ColourSwatch *, 9> palette_{};
-    std::array<QCheckBox *, 3> effectBoxes_{};
+    std::array<ColourSwatch *, FormatDialogModel::ColourCount> swatches_{};
+    std::array<QCheckBox *, FormatDialogModel::EffectCount> effectBoxes_{};
     QWidget *effectFrame_ = nullptr;
-    ColourSwatch *shadowColour_ = nullptr;
-    ColourSwatch *effectColour_ = nullptr;
     QLabel *effectColourCaption_ = nullptr;
-    ColourSwatch *backgroundColour_ = nullptr;
-    ColourSwatch *gridColour_ = nullptr;
     SampleView *sample_ = nullptr;
     std::array<PictureButton *, 3> buttons_{};
 };

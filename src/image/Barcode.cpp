@@ -33,6 +33,13 @@ constexpr double UnitsPerModule = 2.0;
 constexpr double JapanPostMinModuleMm = 0.5667 * 0.8;
 constexpr double JapanPostMaxModuleMm = 0.6 * 1.15;
 
+// The symbology's name as the subject of a message: "JAN-13 には", "QRコードには".
+QString subject(Symbology symbology)
+{
+    const QString name = symbologyName(symbology);
+    return name.back().unicode() < 0x80 ? name + u' ' : name;
+}
+
 bool isAsciiDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 
 bool allDigits(const QString &text)
@@ -88,13 +95,13 @@ QString normalisedData(Symbology symbology, const QString &data)
 
 QString gtinProblem(Symbology symbology, const QString &data, int withoutCheck)
 {
-    const QString name = symbologyName(symbology);
+    const QString name = subject(symbology);
     if (!allDigits(data) || (data.size() != withoutCheck && data.size() != withoutCheck + 1))
-        return tr("%1 には数字%2桁または%3桁を入力してください").arg(name).arg(withoutCheck).arg(withoutCheck + 1);
+        return tr("%1には数字%2桁または%3桁を入力してください").arg(name).arg(withoutCheck).arg(withoutCheck + 1);
     if (data.size() == withoutCheck + 1) {
         const int check = gtinCheckDigit(QStringView(data).left(withoutCheck));
         if (data.back().unicode() - u'0' != check)
-            return tr("%1 のチェックデジット（最後の桁）が違います。正しくは %2 です").arg(name).arg(check);
+            return tr("%1のチェックデジット（最後の桁）が違います。正しくは %2 です").arg(name).arg(check);
     }
     return QString();
 }
@@ -112,7 +119,7 @@ QChar firstOutside(QStringView data, QStringView allowed)
 QString problemOf(Symbology symbology, const QString &data)
 {
     if (data.isEmpty())
-        return tr("%1 のデータを入力してください").arg(symbologyName(symbology));
+        return tr("%1のデータを入力してください").arg(subject(symbology));
     switch (symbology) {
     case Symbology::Ean13:
         return gtinProblem(symbology, data, 12);
@@ -226,10 +233,10 @@ ZintSymbol encoded(const BarcodeSpec &spec, const QString &data, double heightMo
     const int status = vector ? ZBarcode_Encode_and_Buffer_Vector(symbol.get(), bytes, int(input.data.size()), 0)
                               : ZBarcode_Encode(symbol.get(), bytes, int(input.data.size()));
     if (status >= ZINT_ERROR) {
-        const QString name = symbologyName(spec.symbology);
+        const QString name = subject(spec.symbology);
         if (status == ZINT_ERROR_TOO_LONG)
-            throw UserError(tr("%1 にはデータが長すぎます").arg(name));
-        throw UserError(tr("%1 を作れませんでした（%2）").arg(name, QString::fromUtf8(symbol->errtxt)));
+            throw UserError(tr("%1にはデータが長すぎます").arg(name));
+        throw UserError(tr("%1を作れませんでした（%2）").arg(name, QString::fromUtf8(symbol->errtxt)));
     }
     return symbol;
 }
@@ -293,8 +300,8 @@ DotLayout layOut(const BarcodeSpec &spec, int dpi)
             checkPositive(spec.heightMm);
         steps = int(std::lround(spec.moduleMm / gridMm));
         if (steps < 1)
-            throw UserError(tr("モジュール（最も細いバー）が小さすぎます。%1mm 以上にしてください")
-                                .arg(gridMm, 0, 'f', 3));
+            throw UserError(
+                tr("モジュール（最も細いバー）が小さすぎます。%1mm 以上にしてください").arg(gridMm, 0, 'f', 3));
         const double moduleMm = steps * gridMm;
         symbol = encoded(spec, data, fixedHeight ? 0 : spec.heightMm / moduleMm, true);
     } else {
@@ -308,8 +315,8 @@ DotLayout layOut(const BarcodeSpec &spec, int dpi)
         const double fitHeight = spec.heightMm / gridMm / modulesHigh;
         steps = int(std::floor((fixedHeight ? std::min(fitWidth, fitHeight) : fitWidth) + 1e-9));
         if (steps < 1)
-            throw UserError(tr("%1 は %2mm × %3mm には入りません。大きさを広げてください")
-                                .arg(symbologyName(spec.symbology))
+            throw UserError(tr("%1は %2mm × %3mm には入りません。大きさを広げてください")
+                                .arg(subject(spec.symbology))
                                 .arg(spec.widthMm)
                                 .arg(spec.heightMm));
         if (fixedHeight) {
@@ -345,8 +352,8 @@ DotLayout layOut(const BarcodeSpec &spec, int dpi)
     for (const zint_vector_rect *rect = vector->rectangles; rect; rect = rect->next) {
         const int left = dot(rect->x);
         const int top = dot(rect->y);
-        layout.rects.append({left, top, dot(rect->x + rect->width) - left, dot(rect->y + rect->height) - top,
-                             rect->colour == 8});
+        layout.rects.append(
+            {left, top, dot(rect->x + rect->width) - left, dot(rect->y + rect->height) - top, rect->colour == 8});
     }
     for (const zint_vector_string *string = vector->strings; string; string = string->next) {
         layout.texts.append({string->x * dotsPerUnit, string->y * dotsPerUnit, string->fsize * dotsPerUnit,
@@ -383,10 +390,9 @@ QString xmlEscaped(const QString &text) { return text.toHtmlEscaped(); }
 
 const QList<Symbology> &allSymbologies()
 {
-    static const QList<Symbology> all = {Symbology::Ean13,  Symbology::Ean8,    Symbology::UpcA,
-                                         Symbology::Code128, Symbology::Code39, Symbology::Itf14,
-                                         Symbology::Codabar, Symbology::QrCode, Symbology::DataMatrix,
-                                         Symbology::JapanPost};
+    static const QList<Symbology> all = {
+        Symbology::Ean13, Symbology::Ean8,    Symbology::UpcA,   Symbology::Code128,    Symbology::Code39,
+        Symbology::Itf14, Symbology::Codabar, Symbology::QrCode, Symbology::DataMatrix, Symbology::JapanPost};
     return all;
 }
 
@@ -593,8 +599,8 @@ QByteArray barcodeSvg(const BarcodeSpec &spec, int dpi)
                .arg(mm(layout.width), mm(layout.height))
                .arg(layout.width)
                .arg(layout.height);
-    svg += QStringLiteral("<title>%1 %2</title>\n")
-               .arg(xmlEscaped(symbologyName(spec.symbology)), xmlEscaped(spec.data));
+    svg +=
+        QStringLiteral("<title>%1 %2</title>\n").arg(xmlEscaped(symbologyName(spec.symbology)), xmlEscaped(spec.data));
     for (const DotRect &rect : layout.rects) {
         svg += QStringLiteral("<rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" fill=\"%5\"/>\n")
                    .arg(rect.x)

@@ -18,16 +18,16 @@
 namespace porkane {
 
 enum class Symbology {
-    Ean13,      // EAN-13 / JAN-13
-    Ean8,       // EAN-8 / JAN-8
+    Ean13, // EAN-13 / JAN-13
+    Ean8,  // EAN-8 / JAN-8
     UpcA,
     Code128,
     Code39,
     Itf14,
-    Codabar,    // NW-7
+    Codabar, // NW-7
     QrCode,
     DataMatrix,
-    JapanPost,  // the postal customer barcode
+    JapanPost, // the postal customer barcode
 };
 
 const QList<Symbology> &allSymbologies();
@@ -51,8 +51,8 @@ struct BarcodeSpec {
     QString data;
     BarcodeSizing sizing = BarcodeSizing::ModuleWidth;
     double moduleMm = 0.33;
-    double widthMm = 40;  // OverallSize only
-    double heightMm = 20; // bar height (ModuleWidth, linear codes) or overall height (OverallSize)
+    double widthMm = 40;       // OverallSize only
+    double heightMm = 20;      // bar height (ModuleWidth, linear codes) or overall height (OverallSize)
     bool humanReadable = true; // the text under linear codes
     bool quietZone = true;     // the blank margins the symbology asks for
     QrErrorCorrection errorCorrection = QrErrorCorrection::M;

@@ -33,7 +33,7 @@ char32_t normalised(char32_t c)
         c = c - 0xFF01 + 0x21;
     else if (c == 0x3000)
         c = U' ';
-    else if (c == 0x2010 || c == 0x2011 || c == 0x2012 || c == 0x2013 || c == 0x2212)
+    else if ((c >= 0x2010 && c <= 0x2015) || c == 0x2212)
         c = U'-';
     if (c >= U'a' && c <= U'z')
         c = c - U'a' + U'A';
@@ -274,8 +274,8 @@ QString addressDisplayNumber(const QString &addressB)
     // that meet then stay as they are.
     QString result;
     for (qsizetype at = 0; at < joined.size(); ++at) {
-        if (joined[at] == u'-' && ((at > 0 && joined[at - 1].isLetter()) ||
-                                   (at + 1 < joined.size() && joined[at + 1].isLetter())))
+        if (joined[at] == u'-' &&
+            ((at > 0 && joined[at - 1].isLetter()) || (at + 1 < joined.size() && joined[at + 1].isLetter())))
             continue;
         result += joined[at];
     }

@@ -266,7 +266,8 @@ std::optional<BarcodeCommand> barcodeCommand(const QStringList &operands, const 
         QStringList keys;
         for (const Symbology each : allSymbologies())
             keys << symbologyKey(each);
-        problem = QStringLiteral("SYMBOLOGY is one of %1, not \"%2\"").arg(keys.join(QStringLiteral(", ")), operands[0]);
+        problem =
+            QStringLiteral("SYMBOLOGY is one of %1, not \"%2\"").arg(keys.join(QStringLiteral(", ")), operands[0]);
         return std::nullopt;
     }
     BarcodeCommand command;
@@ -299,8 +300,9 @@ std::optional<BarcodeCommand> barcodeCommand(const QStringList &operands, const 
         command.spec.heightMm = sizes.value(1).toDouble(&heightOk);
         const auto fine = [](double mm) { return std::isfinite(mm) && mm > 0 && mm <= 1000; };
         if (sizes.size() != 2 || !widthOk || !heightOk || !fine(command.spec.widthMm) || !fine(command.spec.heightMm)) {
-            problem = QStringLiteral("--mm needs a width and a height in millimetres above 0 and up to 1000, not \"%1\"")
-                          .arg(value);
+            problem =
+                QStringLiteral("--mm needs a width and a height in millimetres above 0 and up to 1000, not \"%1\"")
+                    .arg(value);
             return std::nullopt;
         }
         command.spec.sizing = BarcodeSizing::OverallSize;
@@ -455,7 +457,8 @@ int runTool(const QStringList &arguments, QTextStream &out, QTextStream &err)
     for (const ToolOption &option : command->options)
         parser.addOption(QCommandLineOption(option.name, option.description, option.valueName));
     QString joinProblem;
-    const QStringList commandArguments = joinedOptionValues(QStringList{program} + commandLine, command->options, joinProblem);
+    const QStringList commandArguments =
+        joinedOptionValues(QStringList{program} + commandLine, command->options, joinProblem);
     if (!joinProblem.isEmpty())
         return usageError(err, name + QStringLiteral(": ") + joinProblem);
     if (!parser.parse(commandArguments))

@@ -19,8 +19,7 @@ BarcodeSpec specOf(Symbology symbology, const QString &data)
     return spec;
 }
 
-template <typename Call>
-QString refusal(Call call)
+template <typename Call> QString refusal(Call call)
 {
     try {
         call();
@@ -76,7 +75,8 @@ const struct RoundTrip {
     {Symbology::Itf14, "1456789012345", "14567890123453"},
     {Symbology::Itf14, "14567890123453", "14567890123453"},
     {Symbology::Codabar, "A0123-456:7B", "A0123-456:7B"},
-    {Symbology::QrCode, "https://example.jp/商品/4901234567894?在庫=12", "https://example.jp/商品/4901234567894?在庫=12"},
+    {Symbology::QrCode, "https://example.jp/商品/4901234567894?在庫=12",
+     "https://example.jp/商品/4901234567894?在庫=12"},
     {Symbology::QrCode, "ラベル 😀", "ラベル 😀"},
     {Symbology::DataMatrix, "LOT:2024-05-01 数量 12", "LOT:2024-05-01 数量 12"},
 };
@@ -89,7 +89,8 @@ TEST(Barcode, EverySymbologyIsReadBackFromItsPictureAt300And600Dpi)
 {
     for (const RoundTrip &trip : RoundTrips) {
         for (const int dpi : {300, 600}) {
-            SCOPED_TRACE(QStringLiteral("%1 %2 at %3 dpi").arg(symbologyName(trip.symbology), trip.data).arg(dpi).toStdString());
+            SCOPED_TRACE(
+                QStringLiteral("%1 %2 at %3 dpi").arg(symbologyName(trip.symbology), trip.data).arg(dpi).toStdString());
             const BarcodeSpec spec = specOf(trip.symbology, QString::fromUtf8(trip.data));
             const BarcodePicture picture = drawBarcode(spec, dpi);
             ASSERT_FALSE(picture.image.isNull());
@@ -179,7 +180,7 @@ TEST(Barcode, AnOverallSizeGetsTheLargestModuleThatFits)
     for (const Symbology symbology : {Symbology::QrCode, Symbology::Ean13, Symbology::Code39}) {
         SCOPED_TRACE(symbologyName(symbology).toStdString());
         BarcodeSpec spec = specOf(symbology, symbology == Symbology::Ean13 ? QStringLiteral("4901234567894")
-                                                                            : QStringLiteral("LABEL-0001"));
+                                                                           : QStringLiteral("LABEL-0001"));
         spec.sizing = BarcodeSizing::OverallSize;
         spec.widthMm = 30;
         spec.heightMm = 20;
@@ -188,12 +189,12 @@ TEST(Barcode, AnOverallSizeGetsTheLargestModuleThatFits)
         EXPECT_LE(picture.heightMm, 20 + 1e-9);
         // One 1/300 inch step more would not fit.
         const double wider = picture.widthMm / picture.dotsPerModule * (picture.dotsPerModule + 2);
-        if (symbology == Symbology::QrCode)
+        if (symbology == Symbology::QrCode) {
             EXPECT_GT(std::max(wider, picture.heightMm / picture.dotsPerModule * (picture.dotsPerModule + 2)), 20.0);
-        else
+        } else {
             EXPECT_GT(wider, 30.0);
-        if (symbology != Symbology::QrCode)
-            EXPECT_NEAR(picture.heightMm, 20, 25.4 / 600 * 2);
+            EXPECT_NEAR(picture.heightMm, 20, 25.4 / 600 * 2); // the bars take the height left
+        }
         EXPECT_FALSE(readBarcode(picture.image).text.isEmpty());
     }
 
@@ -243,14 +244,18 @@ TEST(Barcode, DataASymbologyCannotTakeIsRefusedWithTheReason)
         {Symbology::Itf14, "145678901234567", "ITF-14 には数字13桁または14桁を入力してください"},
         {Symbology::Itf14, "14567890123450", "ITF-14 のチェックデジット（最後の桁）が違います。正しくは 3 です"},
         {Symbology::Code128, "値札", "Code 128 に使えるのは半角の英数字と記号です（「値」は使えません）"},
-        {Symbology::Code39, "abc", "Code 39 に使えるのは数字、英大文字、空白と「- . $ / + %」です（「a」は使えません）"},
-        {Symbology::Code39, "A*B", "Code 39 に使えるのは数字、英大文字、空白と「- . $ / + %」です（「*」は使えません）"},
+        {Symbology::Code39, "abc",
+         "Code 39 に使えるのは数字、英大文字、空白と「- . $ / + %」です（「a」は使えません）"},
+        {Symbology::Code39, "A*B",
+         "Code 39 に使えるのは数字、英大文字、空白と「- . $ / + %」です（「*」は使えません）"},
         {Symbology::Codabar, "12345", "NW-7 はA～Dのどれかで始めて、A～Dのどれかで終えてください（例：A12345B）"},
         {Symbology::Codabar, "A12E45B", "NW-7 のA～Dの間に使えるのは数字と「- $ : / . +」です（「E」は使えません）"},
-        {Symbology::QrCode, "", "QRコード のデータを入力してください"},
+        {Symbology::QrCode, "", "QRコードのデータを入力してください"},
         {Symbology::JapanPost, "12345-1-2", "カスタマバーコードのデータは郵便番号7桁（ハイフンなし）で始めてください"},
-        {Symbology::JapanPost, "1000013 1-3", "カスタマバーコードに使えるのは数字、ハイフンと英字です（「 」は使えません）"},
-        {Symbology::JapanPost, "91000673-80-25J1-2B", "カスタマバーコードのデータは20けたまでです（英字は1文字で2けたと数えます）"},
+        {Symbology::JapanPost, "1000013 1-3",
+         "カスタマバーコードに使えるのは数字、ハイフンと英字です（「 」は使えません）"},
+        {Symbology::JapanPost, "91000673-80-25J1-2B",
+         "カスタマバーコードのデータは20けたまでです（英字は1文字で2けたと数えます）"},
     };
     for (const auto &each : refusals) {
         SCOPED_TRACE(each.data);
@@ -263,7 +268,14 @@ TEST(Barcode, DataASymbologyCannotTakeIsRefusedWithTheReason)
     EXPECT_EQ(barcodeDataProblem(Symbology::Ean13, QStringLiteral("４９０１２３４５６７８９")), QString());
     // What only zint can tell: more than a QR code holds.
     const QString tooLong = refusal([] { encodeBarcode(specOf(Symbology::QrCode, QString(8000, u'9'))); });
-    EXPECT_EQ(tooLong, QStringLiteral("QRコード にはデータが長すぎます"));
+    EXPECT_EQ(tooLong, QStringLiteral("QRコードにはデータが長すぎます"));
+    EXPECT_EQ(refusal([] { encodeBarcode(specOf(Symbology::DataMatrix, QString(5000, u'x'))); }),
+              QStringLiteral("データマトリックスにはデータが長すぎます"));
+    EXPECT_EQ(refusal([] { drawBarcode(specOf(Symbology::Code128, QString(400, u'x')), 600); }),
+              QStringLiteral("Code 128 にはデータが長すぎます"));
+    // A NUL in the text of a QR code is data like any other.
+    const QString withNul = QStringLiteral("A") + QChar(0) + QStringLiteral("B");
+    EXPECT_EQ(readBarcode(drawBarcode(specOf(Symbology::QrCode, withNul), 600).image).text, withNul);
 }
 
 TEST(Barcode, SizesThatCannotBePrintedAreRefused)
@@ -379,7 +391,7 @@ TEST(Barcode, TheSvgHasTheSizeInMillimetresAndTheSameBars)
     int differing = 0;
     for (int y = 0; y < rendered.height(); ++y)
         for (int x = 0; x < rendered.width(); ++x)
-            differing += qGray(rendered.pixel(x, y)) < 128 != (picture.image.pixel(x, y) == qRgb(0, 0, 0));
+            differing += (qGray(rendered.pixel(x, y)) < 128) != (picture.image.pixel(x, y) == qRgb(0, 0, 0));
     EXPECT_EQ(differing, 0);
 }
 

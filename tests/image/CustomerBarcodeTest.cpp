@@ -8,8 +8,7 @@ using namespace porkane;
 namespace {
 
 // The refusal's message, or "" when the call went through.
-template <typename Call>
-QString refusal(Call call)
+template <typename Call> QString refusal(Call call)
 {
     try {
         call();
@@ -73,8 +72,8 @@ TEST(CustomerBarcodeData, ACutInsideALetterKeepsItsControlCodeAndIsRefused)
     EXPECT_EQ(cut.data, QStringLiteral("91000673-80-25J1-2"));
     EXPECT_EQ(cut.danglingLetter, u'B');
 
-    const QString message = refusal(
-        [] { customerBarcodeData(QStringLiteral("910-0067"), QStringLiteral("3丁目80-25　J1ビル2-B")); });
+    const QString message =
+        refusal([] { customerBarcodeData(QStringLiteral("910-0067"), QStringLiteral("3丁目80-25　J1ビル2-B")); });
     EXPECT_TRUE(message.contains(QStringLiteral("「B」"))) << message.toStdString();
 
     // A letter that fits whole at digits 19 and 20 stays; one that would
@@ -97,7 +96,7 @@ TEST(CustomerBarcodeData, KanjiNumeralsAreConvertedOnlyBeforeTheMarkersOfTheRule
         {"一〇五番", "105"},
         {"十番ノ十号", "10-10"},
         {"五の三番", "5-3"},
-        {"三丁十五", "3"}, // 十五 before no marker is a kanji numeral: dropped at the end
+        {"三丁十五", "3"},          // 十五 before no marker is a kanji numeral: dropped at the end
         {"北五条西二丁目3", "2-3"}, // 五 before 条 is not converted
         {"三地割", "3"},
         {"三地区5", "5"},
@@ -121,23 +120,24 @@ TEST(CustomerBarcodeData, TheBasicRulesOnLettersBlanksAndSigns)
         const char *addressB;
         const char *number;
     } cases[] = {
-        {"a棟101", "A101"},           // lower case becomes upper case
-        {"1-2/3.4&5・6", "1-23456"},  // the four signs are taken out
-        {"ＡＢＣビル１２３", "123"},   // full-width letters and digits
-        {"１－２－３", "1-2-3"},       // a full-width hyphen
-        {"1ー2ー3", "1-2-3"},          // the long vowel mark between digits is kana
-        {"1--2", "1-2"},              // hyphens that meet become one
-        {"-5", "5"},                  // no hyphen at the start
-        {"5-", "5-"},                 // a typed hyphen at the end is taken
-        {"2F", "2"},                  // a floor: F after digits
+        {"a棟101", "A101"},          // lower case becomes upper case
+        {"1-2/3.4&5・6", "1-23456"}, // the four signs are taken out
+        {"ＡＢＣビル１２３", "123"}, // full-width letters and digits
+        {"１－２－３", "1-2-3"},     // a full-width hyphen
+        {"1ー2ー3", "1-2-3"},        // the long vowel mark between digits is kana
+        {"1―2‐3", "1-2-3"},          // dashes are hyphens
+        {"1--2", "1-2"},             // hyphens that meet become one
+        {"-5", "5"},                 // no hyphen at the start
+        {"5-", "5-"},                // a typed hyphen at the end is taken
+        {"2F", "2"},                 // a floor: F after digits
         {"2F3", "2-3"},
-        {"F棟2", "F2"},               // an F after no digit is a letter
+        {"F棟2", "F2"}, // an F after no digit is a letter
         {"2 F 3", "2F3"},
-        {"2FA3", "2-3"},              // two letters or more are not taken
-        {"A-B-1", "AB1"},             // letters that meet stay
+        {"2FA3", "2-3"},  // two letters or more are not taken
+        {"A-B-1", "AB1"}, // letters that meet stay
         {"無番地", ""},
         {"", ""},
-        {"字𠮷野5", "5"},            // a kanji beyond the basic plane
+        {"字𠮷野5", "5"}, // a kanji beyond the basic plane
     };
     for (const auto &each : cases) {
         SCOPED_TRACE(each.addressB);

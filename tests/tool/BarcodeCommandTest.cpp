@@ -15,11 +15,12 @@ TEST(BarcodeCommand, WritesAPictureThatReadsBackAndTellsTheModule)
 {
     TempFolder folder;
     const QString out = folder.path() + QStringLiteral("/jan.png");
-    const ToolRun run = runTool({QStringLiteral("barcode"), QStringLiteral("ean13"), QStringLiteral("490123456789"), out,
-                                 QStringLiteral("--dpi"), QStringLiteral("300")});
+    const ToolRun run = runTool({QStringLiteral("barcode"), QStringLiteral("ean13"), QStringLiteral("490123456789"),
+                                 out, QStringLiteral("--dpi"), QStringLiteral("300")});
     ASSERT_EQ(run.exitCode, 0) << run.err.constData();
     EXPECT_TRUE(run.err.isEmpty());
-    EXPECT_EQ(QString::fromUtf8(run.out), out + QStringLiteral(": JAN-13, module 0.339 mm (4 dots at 300 dpi), 38.27 x 25.65 mm\n"));
+    EXPECT_EQ(QString::fromUtf8(run.out),
+              out + QStringLiteral(": JAN-13, module 0.339 mm (4 dots at 300 dpi), 38.27 x 25.65 mm\n"));
     const QImage picture(out);
     ASSERT_FALSE(picture.isNull());
     EXPECT_EQ(picture.dotsPerMeterX(), qRound(300 / 0.0254));
@@ -56,7 +57,8 @@ TEST(BarcodeCommand, RefusedDataWritesNothingAndKeepsAnEarlierPicture)
     ToolRun run = runTool({QStringLiteral("barcode"), QStringLiteral("ean13"), QStringLiteral("4901234567890"), out});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(QString::fromUtf8(run.err),
-              QStringLiteral("porkane-tool: %1: JAN-13 のチェックデジット（最後の桁）が違います。正しくは 4 です\n").arg(out));
+              QStringLiteral("porkane-tool: %1: JAN-13 のチェックデジット（最後の桁）が違います。正しくは 4 です\n")
+                  .arg(out));
     EXPECT_TRUE(run.out.isEmpty());
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
 
@@ -75,10 +77,12 @@ TEST(BarcodeCommand, AWrongCommandLineIsAUsageError)
         {{"barcode", "ean14", "1", "a.png"},
          "porkane-tool: barcode: SYMBOLOGY is one of ean13, ean8, upca, code128, code39, itf14, codabar, qr, "
          "datamatrix, japanpost, not \"ean14\"\n"},
-        {{"barcode", "qr", "1", "a.gif"}, "porkane-tool: barcode: the picture is written as OUT.png or OUT.svg, not \"a.gif\"\n"},
+        {{"barcode", "qr", "1", "a.gif"},
+         "porkane-tool: barcode: the picture is written as OUT.png or OUT.svg, not \"a.gif\"\n"},
         {{"barcode", "qr", "1", "a.png", "--mm", "20"}, "porkane-tool: barcode: --mm needs W H\n"},
         {{"barcode", "qr", "1", "a.png", "--mm", "20", "wide"},
-         "porkane-tool: barcode: --mm needs a width and a height in millimetres above 0 and up to 1000, not \"20 wide\"\n"},
+         "porkane-tool: barcode: --mm needs a width and a height in millimetres above 0 and up to 1000, not \"20 "
+         "wide\"\n"},
         {{"barcode", "qr", "1", "a.png", "--dpi", "96.5"},
          "porkane-tool: barcode: --dpi needs a whole number from 72 to 2400, not \"96.5\"\n"},
         {{"barcode", "qr", "1"}, "porkane-tool: barcode: missing OUT.png|OUT.svg\n"},
@@ -112,7 +116,8 @@ TEST(CustomerDataCommand, PrintsTheDataOrRefusesInOneLine)
     // What customer-data prints, barcode japanpost draws.
     TempFolder folder;
     const QString out = folder.path() + QStringLiteral("/postal.png");
-    run = runTool({QStringLiteral("barcode"), QStringLiteral("japanpost"), QStringLiteral("064080429-1524-23-2-"), out});
+    run =
+        runTool({QStringLiteral("barcode"), QStringLiteral("japanpost"), QStringLiteral("064080429-1524-23-2-"), out});
     EXPECT_EQ(run.exitCode, 0) << run.err.constData();
     EXPECT_TRUE(run.out.contains("module 0.593 mm (14 dots at 600 dpi)")) << run.out.constData();
 }

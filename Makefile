@@ -17,7 +17,7 @@ PACKAGES := g++ cmake ninja-build pkg-config \
             qt6-base-dev qt6-svg-dev qt6-qpa-plugins qt6-image-formats-plugins \
             libgl-dev fonts-ipafont libgtest-dev libgmock-dev libbenchmark-dev \
             libwmf-dev libexpat1-dev libjpeg-dev libemf2svg-dev fonts-urw-base35 \
-            qt6-translations-l10n poppler-utils ccache glabels-data libcsv-dev
+            qt6-translations-l10n poppler-utils ccache glabels-data libcsv-dev libzint-dev libzxing-dev
 FUZZ_PACKAGES := clang libclang-rt-dev
 
 SANITIZER_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer

@@ -2,6 +2,7 @@
 
 #include "core/Version.h"
 #include "document/LabelDocument.h"
+#include "image/Barcode.h"
 
 namespace porkane {
 
@@ -105,6 +106,39 @@ QList<ToolCommand> makeTable()
                         "standard error."),
          {},
          {QStringLiteral("porkane-tool product-fom Avery L7160 avery-l7160.fom")}},
+        {QStringLiteral("barcode"),
+         {QStringLiteral("SYMBOLOGY"), QStringLiteral("DATA"), QStringLiteral("OUT.png|OUT.svg")},
+         QStringLiteral("barcode SYMBOLOGY DATA OUT.png|OUT.svg [--mm W H] [--dpi D]"),
+         QStringLiteral("Draw DATA as a barcode or two-dimensional code and write it as a black and white PNG "
+                        "picture at the printer resolution, or as an SVG drawing sized in millimetres. SYMBOLOGY "
+                        "is one of ean13, ean8, upca, code128, code39, itf14, codabar, qr, datamatrix or "
+                        "japanpost; for japanpost DATA is the customer barcode data that customer-data prints. "
+                        "A check digit left off is added, one given must be right. Every module is a whole "
+                        "number of printer dots, on a 1/300 inch grid at 300, 600 and 1200 dpi; the module "
+                        "chosen and the size are printed on standard output."),
+         {
+             {QStringLiteral("mm"), QStringLiteral("W H"),
+              QStringLiteral("Fit the whole picture, quiet zones and text included, into W x H millimetres with "
+                             "the largest module that fits (the usual module and bar height of the symbology "
+                             "unless given).")},
+             {QStringLiteral("dpi"), QStringLiteral("D"),
+              QStringLiteral("The printer resolution in dots per inch, a whole number from %1 to %2 (600 unless "
+                             "given).")
+                  .arg(MinBarcodeDpi)
+                  .arg(MaxBarcodeDpi)},
+         },
+         {QStringLiteral("porkane-tool barcode ean13 490123456789 jan.png"),
+          QStringLiteral("porkane-tool barcode qr A-12 shelf.svg --mm 20 20 --dpi 300")}},
+        {QStringLiteral("customer-data"),
+         {QStringLiteral("POSTCODE"), QStringLiteral("ADDRESS_B")},
+         QStringLiteral("customer-data POSTCODE ADDRESS_B"),
+         QStringLiteral("Print the data of the postal customer barcode for a postal code and the part of the "
+                        "address after the town name: the seven digits of the postal code followed by the "
+                        "address number that Japan Post's rules extract from ADDRESS_B, cut at 20 digits (a "
+                        "letter counts as two). An address the rules do not settle, and a representative postal "
+                        "code ending in 00, are refused."),
+         {},
+         {QStringLiteral("porkane-tool customer-data 263-0023 3-30-8-403")}},
     };
 }
 

@@ -16,10 +16,11 @@ constexpr int MaxOffsetTenths = 1000; // either way
 
 struct ToolOption {
     QString name;      // without the leading dashes: "zoom"
-    QString valueName; // "Z"; empty for an option that takes no value
+    QString valueName; // "Z"; "W H" for an option of two values; empty for an option that takes no value
     QString description;
 
     bool takesValue() const { return !valueName.isEmpty(); }
+    qsizetype valueCount() const { return takesValue() ? valueName.count(u' ') + 1 : 0; }
 };
 
 struct ToolCommand {

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinter>
@@ -16,6 +17,8 @@
 #include "document/DocumentSource.h"
 #include "document/LabelFile.h"
 #include "editor/EditorSettingsFile.h"
+#include "image/Barcode.h"
+#include "image/CustomerBarcode.h"
 #include "print/PrintJob.h"
 #include "render/LabelCanvas.h"
 #include "render/SheetImage.h"
@@ -284,6 +287,115 @@ int writeProductTemplate(const QString &maker, const QString &code, const QStrin
     return 0;
 }
 
+struct BarcodeCommand {
+    BarcodeSpec spec;
+    int dpi = 600;
+    QString out;
+};
+
+// The barcode command's operands and options; a wrong one is described in
+// `problem`. The data itself is checked when drawn.
+std::optional<BarcodeCommand> barcodeCommand(const QStringList &operands, const QCommandLineParser &parser,
+                                             QString &problem)
+{
+    Symbology symbology;
+    if (!symbologyForKey(operands[0], symbology)) {
+        QStringList keys;
+        for (const Symbology each : allSymbologies())
+            keys << symbologyKey(each);
+        problem =
+            QStringLiteral("SYMBOLOGY is one of %1, not \"%2\"").arg(keys.join(QStringLiteral(", ")), operands[0]);
+        return std::nullopt;
+    }
+    BarcodeCommand command;
+    command.spec = defaultBarcodeSpec(symbology);
+    command.spec.data = operands[1];
+    command.out = operands[2];
+    const QString suffix = QFileInfo(command.out).suffix().toLower();
+    if (suffix != QLatin1String("png") && suffix != QLatin1String("svg")) {
+        problem = QStringLiteral("the picture is written as OUT.png or OUT.svg, not \"%1\"").arg(command.out);
+        return std::nullopt;
+    }
+    if (parser.isSet(QStringLiteral("dpi"))) {
+        const QString value = parser.value(QStringLiteral("dpi"));
+        bool ok = false;
+        command.dpi = value.toInt(&ok);
+        if (!ok || command.dpi < MinBarcodeDpi || command.dpi > MaxBarcodeDpi) {
+            problem = QStringLiteral("--dpi needs a whole number from %1 to %2, not \"%3\"")
+                          .arg(MinBarcodeDpi)
+                          .arg(MaxBarcodeDpi)
+                          .arg(value);
+            return std::nullopt;
+        }
+    }
+    if (parser.isSet(QStringLiteral("mm"))) {
+        const QString value = parser.value(QStringLiteral("mm"));
+        const QStringList sizes = value.split(u' ', Qt::SkipEmptyParts);
+        bool widthOk = false;
+        bool heightOk = false;
+        command.spec.widthMm = sizes.value(0).toDouble(&widthOk);
+        command.spec.heightMm = sizes.value(1).toDouble(&heightOk);
+        const auto fine = [](double mm) { return std::isfinite(mm) && mm > 0 && mm <= 1000; };
+        if (sizes.size() != 2 || !widthOk || !heightOk || !fine(command.spec.widthMm) || !fine(command.spec.heightMm)) {
+            problem =
+                QStringLiteral("--mm needs a width and a height in millimetres above 0 and up to 1000, not \"%1\"")
+                    .arg(value);
+            return std::nullopt;
+        }
+        command.spec.sizing = BarcodeSizing::OverallSize;
+    }
+    return command;
+}
+
+// The picture drawn before OUT is opened, so refused data writes nothing.
+int writeBarcode(const BarcodeCommand &command, QTextStream &out)
+{
+    const BarcodePicture picture = drawBarcode(command.spec, command.dpi);
+    const bool svg = command.out.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive);
+    const QByteArray drawing = svg ? barcodeSvg(command.spec, command.dpi) : QByteArray();
+    QSaveFile file(command.out);
+    if (!file.open(QIODevice::WriteOnly) ||
+        !(svg ? file.write(drawing) == drawing.size() : picture.image.save(&file, "PNG")) || !file.commit())
+        throw FileError(QStringLiteral("cannot write the picture"));
+    out << QStringLiteral("%1: %2, module %3 mm (%4 dots at %5 dpi), %6 x %7 mm\n")
+               .arg(command.out, symbologyName(command.spec.symbology))
+               .arg(picture.moduleMm, 0, 'f', 3)
+               .arg(picture.dotsPerModule)
+               .arg(picture.dpi)
+               .arg(picture.widthMm, 0, 'f', 2)
+               .arg(picture.heightMm, 0, 'f', 2);
+    return 0;
+}
+
+// An option of several values ("--mm W H") becomes one ("--mm=W H") for
+// QCommandLineParser, which takes one value an option.
+QStringList joinedOptionValues(const QStringList &arguments, const QList<ToolOption> &options, QString &problem)
+{
+    QStringList joined;
+    for (qsizetype index = 0; index < arguments.size(); ++index) {
+        const QString &argument = arguments[index];
+        if (argument == QLatin1String("--")) {
+            joined += arguments.mid(index);
+            break;
+        }
+        const auto option = std::find_if(options.begin(), options.end(), [&](const ToolOption &each) {
+            return each.valueCount() > 1 && argument == QLatin1String("--") + each.name;
+        });
+        if (option == options.end()) {
+            joined << argument;
+            continue;
+        }
+        const qsizetype count = option->valueCount();
+        if (index + count >= arguments.size()) {
+            problem = QStringLiteral("%1 needs %2").arg(argument, option->valueName);
+            return {};
+        }
+        joined << argument + u'=' + arguments.mid(index + 1, count).join(u' ');
+        index += count;
+    }
+    return joined;
+}
+
 // QCommandLineParser words its own errors; ours name the option as scripts
 // have always seen them. The parser has already refused `arguments`: find
 // the first argument it cannot take, the way it reads them.
@@ -381,7 +493,11 @@ int runTool(const QStringList &arguments, QTextStream &out, QTextStream &err)
     parser.addOption(help);
     for (const ToolOption &option : command->options)
         parser.addOption(QCommandLineOption(option.name, option.description, option.valueName));
-    const QStringList commandArguments = QStringList{program} + commandLine;
+    QString joinProblem;
+    const QStringList commandArguments =
+        joinedOptionValues(QStringList{program} + commandLine, command->options, joinProblem);
+    if (!joinProblem.isEmpty())
+        return usageError(err, name + QStringLiteral(": ") + joinProblem);
     if (!parser.parse(commandArguments))
         return usageError(err, name + QStringLiteral(": ") +
                                    parseProblem(commandArguments, command->options, parser.errorText()));
@@ -423,6 +539,19 @@ int runTool(const QStringList &arguments, QTextStream &out, QTextStream &err)
             if (!options)
                 return usageError(err, QStringLiteral("print: ") + problem);
             return print(file, *options);
+        }
+        if (name == QLatin1String("barcode")) {
+            QString problem;
+            const std::optional<BarcodeCommand> command = barcodeCommand(operands, parser, problem);
+            if (!command)
+                return usageError(err, QStringLiteral("barcode: ") + problem);
+            file = command->out;
+            return writeBarcode(*command, out);
+        }
+        if (name == QLatin1String("customer-data")) {
+            file = name;
+            out << customerBarcodeData(operands[0], operands[1]) << '\n';
+            return 0;
         }
     } catch (const UserError &error) {
         err << "porkane-tool: " << file << ": " << error.message() << '\n';

@@ -45,8 +45,8 @@ TEST(ToolCommandTable, EachCommandNamesItsOperandsAndOptionsAndHasAWorkingExampl
         ASSERT_FALSE(command.examples.isEmpty());
 
         // Every example is a command line the tool takes, never a usage
-        // error (exit 2); in an empty folder a file it reads is missing
-        // (exit 1) and nothing is written.
+        // error (exit 2): in an empty folder the file it reads is missing
+        // (exit 1) and nothing is written, or it needs no file and works.
         for (const QString &example : command.examples) {
             QStringList words = example.split(u' ', Qt::SkipEmptyParts);
             ASSERT_GE(words.size(), 2);
@@ -59,7 +59,8 @@ TEST(ToolCommandTable, EachCommandNamesItsOperandsAndOptionsAndHasAWorkingExampl
                 EXPECT_EQ(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
         }
     }
-    EXPECT_EQ(names, (QSet<QString>{"dump", "resave", "render", "print", "products", "product-fom"}));
+    EXPECT_EQ(names, (QSet<QString>{"dump", "resave", "render", "print", "products", "product-fom", "barcode",
+                                    "customer-data"}));
 }
 
 TEST(ToolCommandLine, HelpGoesToStandardOutputAndDescribesEveryCommand)
@@ -119,7 +120,9 @@ TEST(ToolCommandLine, UsageErrorsAreOneLineOnStandardErrorAndExitTwo)
         {{}, "porkane-tool: no command given; porkane-tool --help lists them\n"},
         {{"frobnicate", "a.fhl"}, "porkane-tool: unknown command frobnicate; porkane-tool --help lists them\n"},
         {{"--frobnicate"}, "porkane-tool: unknown option --frobnicate\n"},
-        {{"help", "frobnicate"}, "porkane-tool: help: give one command: dump, resave, render, print, products, product-fom\n"},
+        {{"help", "frobnicate"},
+         "porkane-tool: help: give one command: dump, resave, render, print, products, product-fom, barcode, "
+         "customer-data\n"},
         {{"dump"}, "porkane-tool: dump: missing FILE\n"},
         {{"dump", "a.fhl", "b.fhl"}, "porkane-tool: dump: unexpected argument b.fhl\n"},
         {{"resave", "a.fhl"}, "porkane-tool: resave: missing OUT.fhl\n"},

@@ -136,13 +136,22 @@ ArchiveDirectory readArchiveDirectory(QIODevice &archive, qint64 size, const QSt
     }
     directory.dataStart = position;
 
-    // The data of member i starts i padding bytes after its offset.
+    // The data of member i starts i padding bytes after its offset, which
+    // is the sum of the lengths before it: members never overlap, so what
+    // they hold is never more than the file.
+    qint64 runningOffset = 0;
     for (const ArchiveEntry &entry : directory.entries) {
         const qint64 start = directory.dataStart + entry.offset + entry.index;
         if (start > size || entry.length > size - start)
             throw damaged(source, QStringLiteral("member %1 (%2) lies beyond the end of the file")
                                       .arg(entry.index)
                                       .arg(entry.name));
+        if (entry.offset != runningOffset)
+            throw damaged(source, QStringLiteral("member %1 (%2) starts at %3 instead of after the member before it")
+                                      .arg(entry.index)
+                                      .arg(entry.name)
+                                      .arg(entry.offset));
+        runningOffset += entry.length;
     }
     return directory;
 }

@@ -36,7 +36,7 @@ struct ArchiveDirectory {
 
 // The headers of an archive of `size` bytes, checked: every header whole,
 // flags 0 then one final 1, indices 0, 1, 2, ..., plain names, at most 21
-// members, and every member's data inside the file. Throws FileError naming
+// members, every member's data inside the file, after the one before it. Throws FileError naming
 // `source` otherwise. The headers are read once, in one pass.
 ArchiveDirectory readArchiveDirectory(QIODevice &archive, qint64 size, const QString &source);
 

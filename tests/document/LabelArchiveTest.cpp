@@ -198,6 +198,9 @@ TEST_F(LabelArchiveTest, RefusesDamagedArchivesWithoutWritingAnything)
     // Flags and indices out of their sequence.
     EXPECT_TRUE(refusal(rawHeader({2, 0, 0, "a", 1}) + "x\0").contains(QStringLiteral("flag")));
     EXPECT_TRUE(refusal(rawHeader({1, 0, 5, "a", 1}) + "x\0").contains(QStringLiteral("index")));
+    // Members that overlap: twenty pictures could be read from one.
+    EXPECT_TRUE(refusal(rawHeader({0, 0, 0, "a", 2}) + rawHeader({1, 0, 1, "b", 2}) + QByteArray("xy\0xy\0", 6))
+                    .contains(QStringLiteral("instead of after the member before it")));
     // Two members of one name would overwrite each other.
     EXPECT_TRUE(refusal(packedArchive({{"a", "1"}, {"a", "2"}})).contains(QStringLiteral("two members")));
     // A Shift-JIS lead byte cut off at the end of a name.

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <new>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace porkane {
@@ -30,6 +33,30 @@ class DocumentError : public UserError {
 public:
     using UserError::UserError;
 };
+
+// The memory a step needs cannot be had: the step is refused and what was
+// open stays as it was, rather than the program ending.
+class OutOfMemoryError : public UserError {
+public:
+    OutOfMemoryError() : UserError(defaultMessage()) {}
+    using UserError::UserError;
+    static QString defaultMessage()
+    {
+        return QCoreApplication::translate("porkane", "メモリが足りないため、処理を続けられませんでした。");
+    }
+};
+
+// Runs `step`; an allocation that fails inside it (std::bad_alloc) becomes
+// an OutOfMemoryError, which callers already handle like any refusal.
+template <typename Step>
+decltype(auto) withinMemory(Step &&step)
+{
+    try {
+        return std::forward<Step>(step)();
+    } catch (const std::bad_alloc &) {
+        throw OutOfMemoryError();
+    }
+}
 
 // A number that does not fit the integer type it must become.
 class ValueRangeError : public std::range_error {

@@ -98,6 +98,9 @@ ArchiveDirectory readArchiveDirectory(QIODevice &archive, qint64 size, const QSt
     while (!last) {
         if (position == size)
             throw damaged(source, QStringLiteral("it ends before its last member header"));
+        if (directory.entries.size() == MaxArchiveMembers)
+            throw damaged(source, QStringLiteral("it holds more than %1 members; a label file holds at most %1")
+                                      .arg(MaxArchiveMembers));
         char fixed[12];
         readExactly(fixed, sizeof fixed);
         const qint16 flag = qFromLittleEndian<qint16>(fixed);
@@ -133,13 +136,22 @@ ArchiveDirectory readArchiveDirectory(QIODevice &archive, qint64 size, const QSt
     }
     directory.dataStart = position;
 
-    // The data of member i starts i padding bytes after its offset.
+    // The data of member i starts i padding bytes after its offset, which
+    // is the sum of the lengths before it: members never overlap, so what
+    // they hold is never more than the file.
+    qint64 runningOffset = 0;
     for (const ArchiveEntry &entry : directory.entries) {
         const qint64 start = directory.dataStart + entry.offset + entry.index;
         if (start > size || entry.length > size - start)
             throw damaged(source, QStringLiteral("member %1 (%2) lies beyond the end of the file")
                                       .arg(entry.index)
                                       .arg(entry.name));
+        if (entry.offset != runningOffset)
+            throw damaged(source, QStringLiteral("member %1 (%2) starts at %3 instead of after the member before it")
+                                      .arg(entry.index)
+                                      .arg(entry.name)
+                                      .arg(entry.offset));
+        runningOffset += entry.length;
     }
     return directory;
 }
@@ -164,6 +176,8 @@ QByteArray memberHeaders(const QStringList &names, const std::vector<qint64> &le
     const qsizetype count = names.size();
     if (count == 0)
         throw FileError(QStringLiteral("nothing to pack into %1").arg(shownPath(archivePath)));
+    if (count > MaxArchiveMembers)
+        throw FileError(QStringLiteral("a label file holds at most %1 members, not %2").arg(MaxArchiveMembers).arg(count));
     QByteArray headers;
     qint64 runningOffset = 0;
     for (qsizetype i = 0; i < count; ++i) {
@@ -224,19 +238,41 @@ void pack(const QStringList &memberList, const QString &archiveName, const QStri
 
 void packBytes(const std::vector<MemberBytes> &members, const QString &archivePath)
 {
+    std::vector<MemberWriter> writers;
+    for (const MemberBytes &member : members) {
+        const QByteArray &bytes = member.bytes;
+        writers.push_back({member.name, bytes.size(), [&bytes, &archivePath](QIODevice &out) {
+                               if (out.write(bytes) != bytes.size())
+                                   throw FileError(QStringLiteral("cannot write %1: %2")
+                                                       .arg(shownPath(archivePath), out.errorString()));
+                           }});
+    }
+    packStreamed(writers, archivePath);
+}
+
+void packStreamed(const std::vector<MemberWriter> &members, const QString &archivePath)
+{
     QStringList names;
     std::vector<qint64> lengths;
-    for (const MemberBytes &member : members) {
+    for (const MemberWriter &member : members) {
         names.append(member.name);
-        lengths.push_back(member.bytes.size());
+        lengths.push_back(member.length);
     }
     const QByteArray headers = memberHeaders(names, lengths, archivePath);
 
+    // Members arrive in large pieces: no buffer between us and the file.
     QSaveFile archive(archivePath);
-    if (!archive.open(QIODevice::WriteOnly) || archive.write(headers) != headers.size())
+    if (!archive.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || archive.write(headers) != headers.size())
         throw cannotWrite(archivePath, archive);
-    for (const MemberBytes &member : members) {
-        if (archive.write(member.bytes) != member.bytes.size() || !archive.putChar('\0'))
+    for (const MemberWriter &member : members) {
+        const qint64 start = archive.pos();
+        member.write(archive);
+        if (archive.pos() - start != member.length)
+            throw FileError(QStringLiteral("%1 came out at %2 bytes instead of %3")
+                                .arg(member.name)
+                                .arg(archive.pos() - start)
+                                .arg(member.length));
+        if (!archive.putChar('\0'))
             throw cannotWrite(archivePath, archive);
     }
     if (!archive.commit())
@@ -247,16 +283,26 @@ void packBytes(const std::vector<MemberBytes> &members, const QString &archivePa
 
 namespace LinkMelut {
 
+namespace {
+
+void extractInto(QIODevice &archive, const ArchiveDirectory &directory, int position, const QString &targetFolder,
+                 const QString &source)
+{
+    QFile member(joinPath(targetFolder, directory.entries[position].name));
+    if (!member.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        throw FileError(QStringLiteral("cannot write %1: %2").arg(shownPath(member.fileName()), member.errorString()));
+    extractMember(archive, directory, position, member, source);
+}
+
+} // namespace
+
 bool list(const QString &archivePath, QStringList &memberList)
 {
     QFile archive(archivePath);
     if (!archive.open(QIODevice::ReadOnly))
         throw FileError(QStringLiteral("cannot open %1: %2").arg(shownPath(archivePath), archive.errorString()));
-    if (archive.size() == 0) {
-        archive.close();
-        QFile::remove(archivePath);
+    if (archive.size() == 0)
         return false;
-    }
     const ArchiveDirectory directory =
         readArchiveDirectory(archive, archive.size(), QFileInfo(archivePath).fileName());
     for (const ArchiveEntry &entry : directory.entries)
@@ -276,10 +322,21 @@ void extract(const QString &archivePath, const QString &targetFolder, int positi
     if (position < 0 || position >= int(directory.entries.size()))
         throw FileError(QStringLiteral("%1 has no member %2").arg(source).arg(position));
 
-    QFile member(joinPath(targetFolder, directory.entries[position].name));
-    if (!member.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        throw FileError(QStringLiteral("cannot write %1: %2").arg(shownPath(member.fileName()), member.errorString()));
-    extractMember(archive, directory, position, member, source);
+    extractInto(archive, directory, position, targetFolder, source);
+}
+
+int extractAll(const QString &archivePath, const QString &targetFolder)
+{
+    QFile archive(archivePath);
+    if (!archive.open(QIODevice::ReadOnly))
+        throw FileError(QStringLiteral("cannot open %1: %2").arg(shownPath(archivePath), archive.errorString()));
+    if (archive.size() == 0)
+        return 0;
+    const QString source = QFileInfo(archivePath).fileName();
+    const ArchiveDirectory directory = readArchiveDirectory(archive, archive.size(), source);
+    for (int position = 0; position < int(directory.entries.size()); ++position)
+        extractInto(archive, directory, position, targetFolder, source);
+    return int(directory.entries.size());
 }
 
 } // namespace LinkMelut

@@ -1,6 +1,7 @@
 #include "document/LabelDocument.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "core/Errors.h"
 
@@ -8,7 +9,54 @@ namespace porkane {
 
 namespace {
 const AttrRecord EmptyRecord{};
+struct SlotRange {
+    double lowest;
+    double highest;
+    const char *what;
+};
+
+// Indexed by slot; an empty `what` takes any value.
+constexpr SlotRange SlotRanges[SlotCount] = {
+    {0, 0, nullptr},                  // text colour or line-break marker
+    {0, 1000, "a character width"},   // the fields' range
+    {0, 1000, "a character height"},
+    {-100, 100, "a letter spacing"},  // the format dialog's range, in mm
+    {-100, 100, "a line spacing"},
+    {-360, 360, "a character rotation"},
+    {-360, 360, "a line rotation"},
+    {0, 1000, "a font weight"},
+    {0, 0, nullptr},                  // italic
+    {0, 0, nullptr},                  // underline
+    {0, 0, nullptr},                  // strike-out
+    {-1000, 1000, "a character alignment offset"}, // heights differ by at most 1000
+    // The free height of a 1000 mm label less 100 lines of the largest
+    // characters and spacings, in pixels of the finest screen: far below this.
+    {-10'000'000, 10'000'000, "a line alignment offset"},
+    {0, 0, nullptr},                  // face name
+    {0, 7, "an effect code"},
+    {0, 0, nullptr},                  // shadow colour
+    {-10, 10, "a vertical effect shift"}, // the editor's fields, in mm
+    {-10, 10, "a horizontal effect shift"},
+    {0, 0, nullptr},                  // 3D start and outline colour
+};
+
 } // namespace
+
+std::optional<QString> slotOutOfRange(int slot, const Variant &value)
+{
+    if (slot < 0 || slot >= SlotCount)
+        return QStringLiteral("there is no slot %1").arg(slot);
+    const SlotRange &range = SlotRanges[slot];
+    if (range.what == nullptr || value.isEmpty())
+        return std::nullopt;
+    const double number = value.toDouble();
+    if (std::isfinite(number) && number >= range.lowest && number <= range.highest)
+        return std::nullopt;
+    return QStringLiteral("%1 of %2 is outside %3 to %4")
+        .arg(QLatin1String(range.what), value.toString().left(40))
+        .arg(range.lowest)
+        .arg(range.highest);
+}
 
 LabelDocument::LabelDocument() = default;
 
@@ -16,6 +64,8 @@ LabelDocument LabelDocument::fromTemplate(const SheetTemplate &sheet)
 {
     if (sheet.LabelCount < 0 || sheet.LabelCount > MaxLabels)
         throw DocumentError(QStringLiteral("a sheet holds at most %1 labels").arg(MaxLabels));
+    if (const std::optional<QString> why = sheetOutOfBounds(sheet))
+        throw DocumentError(*why);
     LabelDocument document;
     document.sheet_ = sheet;
     return document;

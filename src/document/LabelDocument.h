@@ -6,6 +6,7 @@
 // 20 labels, 201 positions per label, 20 images.
 
 #include <array>
+#include <optional>
 #include <vector>
 
 #include <QImage>
@@ -41,6 +42,16 @@ enum AttrSlot {
 inline constexpr int SlotCount = 19;
 using AttrRecord = std::array<Variant, SlotCount>;
 
+// Why a slot's value is beyond anything the editor's fields and commands
+// can put there, or nothing. Sizes (slots 1, 2) 0 to 1000, spacings (3, 4)
+// -100 to 100 mm, turns (5, 6) within one whole turn either way, the weight
+// (7) 0 to 1000, the alignment offsets (11 in size units, 12 in pixels)
+// within what the largest label can need, the effect code (14) 0 to 7, the
+// effect shifts (16, 17) -10 to 10 mm. Colours, flags and the face name are
+// taken as they are. These bound what drawing a character costs: a shift is
+// a stack of copies, a size a glyph's pixels.
+std::optional<QString> slotOutOfRange(int slot, const Variant &value);
+
 // Slot 0 of a line break: "LF" on its CR position, "CR" on its LF position.
 inline const QString LineBreakMarkerAtCr = QStringLiteral("LF");
 inline const QString LineBreakMarkerAtLf = QStringLiteral("CR");
@@ -65,6 +76,7 @@ public:
     LabelDocument();
 
     // A new document on the template: empty texts, no records, no images.
+    // Throws DocumentError for a template sheetOutOfBounds() refuses.
     static LabelDocument fromTemplate(const SheetTemplate &sheet);
 
     // Erases everything (numbers to 0, texts and slots to empty); the label

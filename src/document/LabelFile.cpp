@@ -1,11 +1,11 @@
 #include "document/LabelFile.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
+#include <QHash>
 
 #include "core/Errors.h"
-#include "core/FileIO.h"
 #include "document/BitmapFile.h"
 #include "document/LabelArchive.h"
 #include "document/TextDataFile.h"
@@ -14,86 +14,96 @@ namespace porkane {
 
 namespace {
 
-QTemporaryDir makeMemberFolder()
+QString shownPath(const QString &path) { return QDir::toNativeSeparators(path); }
+
+// The members are read in place, straight from the archive: no copies in a
+// temporary folder, and the archive itself is only ever read.
+LabelDocument readLabelFile(const QString &path)
 {
-    QTemporaryDir folder(QDir::tempPath() + QStringLiteral("/porkane-XXXXXX"));
-    if (!folder.isValid())
-        throw FileError(QStringLiteral("cannot make a temporary folder: %1").arg(folder.errorString()));
-    return folder;
+    const QFileInfo info(path);
+    const QString fileName = info.fileName();
+    if (!info.exists())
+        throw FileError(QStringLiteral("%1 does not exist").arg(shownPath(path)));
+    if (!info.isFile())
+        throw FileError(QStringLiteral("%1 is not a file").arg(shownPath(path)));
+
+    // Unbuffered: the pictures are read in large bands straight into place.
+    QFile archive(path);
+    if (!archive.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        throw FileError(QStringLiteral("cannot open %1: %2").arg(shownPath(path), archive.errorString()));
+    const qint64 size = archive.size();
+    if (size == 0)
+        throw FileError(QStringLiteral("%1 is empty").arg(fileName));
+    const ArchiveDirectory directory = readArchiveDirectory(archive, size, fileName);
+    QHash<QString, const ArchiveEntry *> members;
+    for (const ArchiveEntry &entry : directory.entries)
+        members.insert(entry.name, &entry);
+    const auto seekTo = [&](const ArchiveEntry &entry) {
+        if (!archive.seek(directory.dataStart + entry.offset + entry.index))
+            throw FileError(QStringLiteral("cannot read %1 from %2").arg(entry.name, fileName));
+    };
+
+    const ArchiveEntry *textEntry = members.value(TextDataMemberName);
+    if (textEntry == nullptr)
+        throw FileError(QStringLiteral("%1 has no %2 member").arg(fileName, TextDataMemberName));
+    if (textEntry->length > MaxTextDataBytes)
+        throw FileError(QStringLiteral("%1 is damaged: its %2 holds %3 bytes, more than any label document needs")
+                            .arg(fileName, TextDataMemberName)
+                            .arg(textEntry->length));
+    seekTo(*textEntry);
+    QByteArray textData(textEntry->length, Qt::Uninitialized);
+    if (archive.read(textData.data(), textEntry->length) != textEntry->length)
+        throw FileError(QStringLiteral("cannot read %1 from %2").arg(TextDataMemberName, fileName));
+    LabelDocument document = readTextData(textData);
+
+    for (int number = 1; number <= document.ImageCount(); ++number) {
+        const QString name = imageMemberName(number);
+        const ArchiveEntry *entry = members.value(name);
+        if (entry == nullptr)
+            throw FileError(QStringLiteral("%1 has no %2 member for image %3").arg(fileName, name).arg(number));
+        seekTo(*entry);
+        document.setPicture(document.ImageSlot(number), readBmp(archive, entry->length, name));
+    }
+    return document;
 }
 
-// Pictures are decoded straight from the file's pages rather than from a
-// copy: they make up nearly all of a label file.
-QImage readMappedBmp(const QString &path, qint64 limit, const QString &name)
+void writeLabelFile(const LabelDocument &document, const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw FileError(QStringLiteral("cannot open %1: %2").arg(name, file.errorString()));
-    const qint64 size = file.size();
-    if (size > limit)
-        throw FileError(QStringLiteral("%1 is larger than its label file").arg(name));
-    if (size == 0)
-        return readBmp(QByteArray(), name);
-    const uchar *pages = file.map(0, size);
-    if (!pages)
-        return readBmp(readWholeFile(path, limit), name);
-    return readBmp(QByteArray::fromRawData(reinterpret_cast<const char *>(pages), size), name);
+    // Everything that could be refused is refused before the file is
+    // touched: a text the format cannot store, a picture beyond the limits.
+    const QByteArray textData = writeTextData(document);
+    const int images = document.ImageSlot(1) != 0 ? document.ImageCount() : 0;
+
+    std::vector<LinkMake::MemberWriter> members;
+    members.push_back({TextDataMemberName, textData.size(), [&textData](QIODevice &out) {
+                           if (out.write(textData) != textData.size())
+                               throw FileError(QStringLiteral("cannot write %1: %2")
+                                                   .arg(TextDataMemberName, out.errorString()));
+                       }});
+    for (int number = 1; number <= images; ++number) {
+        const QImage &picture = document.picture(document.ImageSlot(number));
+        const QString name = imageMemberName(number);
+        if (picture.isNull())
+            throw FileError(QStringLiteral("image %1 has no picture").arg(number));
+        checkSavablePicture(picture, name);
+        members.push_back({name, bmpFileSize(picture.width(), picture.height()),
+                           [&picture, name](QIODevice &out) { writeBmp(out, picture, name); }});
+    }
+    // The members go straight into the archive, a band of rows at a time:
+    // the same bytes as packing member files, without holding any of them.
+    LinkMake::packStreamed(members, QFileInfo(path).absoluteFilePath());
 }
 
 } // namespace
 
 LabelDocument openLabelFile(const QString &path)
 {
-    const QString fileName = QFileInfo(path).fileName();
-    const QFileInfo info(path);
-    if (!info.exists())
-        throw FileError(QStringLiteral("%1 does not exist").arg(QDir::toNativeSeparators(path)));
-    if (!info.isFile())
-        throw FileError(QStringLiteral("%1 is not a file").arg(QDir::toNativeSeparators(path)));
-
-    QStringList memberList;
-    if (!LinkMelut::list(path, memberList))
-        throw FileError(QStringLiteral("%1 is empty").arg(fileName));
-
-    const QTemporaryDir folder = makeMemberFolder();
-    for (int position = 0; position < memberList.size(); ++position)
-        LinkMelut::extract(path, folder.path(), position);
-
-    // Members are no larger than the archive they came from.
-    const qint64 limit = info.size();
-    const QString textData = joinPath(folder.path(), TextDataMemberName);
-    if (!QFileInfo::exists(textData))
-        throw FileError(QStringLiteral("%1 has no %2 member").arg(fileName, TextDataMemberName));
-    LabelDocument document = readTextData(readWholeFile(textData, limit));
-
-    for (int number = 1; number <= document.ImageCount(); ++number) {
-        const QString name = imageMemberName(number);
-        const QString member = joinPath(folder.path(), name);
-        if (!QFileInfo::exists(member))
-            throw FileError(QStringLiteral("%1 has no %2 member for image %3").arg(fileName, name).arg(number));
-        document.setPicture(document.ImageSlot(number), readMappedBmp(member, limit, name));
-    }
-    return document;
+    return withinMemory([&] { return readLabelFile(path); });
 }
 
 void saveLabelFile(const LabelDocument &document, const QString &path)
 {
-    // Build every member in memory first: a text the format cannot store is
-    // refused before anything is written.
-    const QByteArray textData = writeTextData(document);
-    const int images = document.ImageSlot(1) != 0 ? document.ImageCount() : 0;
-
-    // The members go straight into the archive: its bytes are the same as
-    // packing them from files, without writing and reading them twice.
-    std::vector<LinkMake::MemberBytes> members;
-    members.push_back({TextDataMemberName, textData});
-    for (int number = 1; number <= images; ++number) {
-        const QImage &picture = document.picture(document.ImageSlot(number));
-        if (picture.isNull())
-            throw FileError(QStringLiteral("image %1 has no picture").arg(number));
-        members.push_back({imageMemberName(number), writeBmp(picture)});
-    }
-    LinkMake::packBytes(members, QFileInfo(path).absoluteFilePath());
+    withinMemory([&] { writeLabelFile(document, path); });
 }
 
 } // namespace porkane

@@ -15,6 +15,8 @@ QString imageMemberName(int imageNumber)
 QByteArray writeTextData(const LabelDocument &document)
 {
     const int labels = document.labelCount();
+    if (const std::optional<QString> why = sheetOutOfBounds(document.sheet()))
+        throw FileError(*why);
 
     PrintStyleWriter head;
     writeTemplateBlock(head, document.sheet());
@@ -31,8 +33,12 @@ QByteArray writeTextData(const LabelDocument &document)
     for (int label = 1; label <= labels; ++label) {
         const int length = int(document.LabelText(label).size());
         for (int position = 1; position <= length; ++position) {
-            for (const Variant &slot : document.CharAttr(label, position))
-                list.value(slot);
+            const AttrRecord &record = document.CharAttr(label, position);
+            for (int slot = 0; slot < SlotCount; ++slot) {
+                if (const std::optional<QString> why = slotOutOfRange(slot, record[slot]))
+                    throw FileError(QStringLiteral("label %1, character %2: %3").arg(label).arg(position).arg(*why));
+                list.value(record[slot]);
+            }
             list.endLine();
         }
     }
@@ -44,11 +50,18 @@ QByteArray writeTextData(const LabelDocument &document)
             list.integer(column);
         list.endLine();
     }
-    return head.bytes() + list.bytes();
+    const QByteArray bytes = head.bytes() + list.bytes();
+    if (bytes.size() > MaxTextDataBytes)
+        throw FileError(QStringLiteral("the text data of %1 bytes is larger than a label file holds").arg(bytes.size()));
+    return bytes;
 }
 
 LabelDocument readTextData(const QByteArray &bytes)
 {
+    if (bytes.size() > MaxTextDataBytes)
+        throw FileError(QStringLiteral("%1 holds %2 bytes, more than any label document needs")
+                            .arg(TextDataMemberName)
+                            .arg(bytes.size()));
     ValueReader reader(bytes, TextDataMemberName);
     SheetTemplate sheet;
     readTemplateBlock(reader, sheet);
@@ -72,9 +85,15 @@ LabelDocument readTextData(const QByteArray &bytes)
         document.setLabelRotated(label, reader.int16());
     for (int label = 1; label <= labels; ++label) {
         const int length = int(document.LabelText(label).size());
-        for (int position = 1; position <= length; ++position)
-            for (Variant &slot : document.CharAttr(label, position))
-                slot = reader.variant();
+        for (int position = 1; position <= length; ++position) {
+            AttrRecord &record = document.CharAttr(label, position);
+            for (int slot = 0; slot < SlotCount; ++slot) {
+                const int line = reader.line();
+                record[slot] = reader.variant();
+                if (const std::optional<QString> why = slotOutOfRange(slot, record[slot]))
+                    reader.fail(line, QStringLiteral("label %1, character %2: %3").arg(label).arg(position).arg(*why));
+            }
+        }
     }
 
     const int countLine = reader.line();

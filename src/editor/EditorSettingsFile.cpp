@@ -1,5 +1,7 @@
 #include "editor/EditorSettingsFile.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 
 #include "core/Errors.h"
@@ -36,17 +38,40 @@ EditorSettings readEditorSettings(const QByteArray &bytes)
     return settings;
 }
 
-EditorSettings loadEditorSettings(const QString &dataFolder)
+QString damagedEditorSettingsMessage(const QString &path)
+{
+    return QCoreApplication::translate("porkane", "設定ファイル「%1」が壊れているため、初期設定を使います。\r"
+                                                  "このファイルは次に設定を保存するときに書き直されます。")
+        .arg(QDir::toNativeSeparators(path));
+}
+
+LoadedEditorSettings loadEditorSettingsReporting(const QString &dataFolder)
 {
     const QString path = joinPath(dataFolder, EditorSettingsFileName);
+    LoadedEditorSettings loaded;
     if (!QFileInfo::exists(path)) {
         // Delivered with the program; a folder we cannot write to still gets
         // the delivered values for this run.
-        const EditorSettings delivered;
-        saveEditorSettings(dataFolder, delivered);
-        return delivered;
+        saveEditorSettings(dataFolder, loaded.settings);
+        return loaded;
     }
-    return readEditorSettings(readWholeFile(path, 64 * 1024));
+    try {
+        loaded.settings = readEditorSettings(readWholeFile(path, 64 * 1024));
+    } catch (const UserError &) {
+        // A damaged settings file is no reason to refuse the user's
+        // document: the delivered values stand in, and the window says so.
+        loaded.settings = EditorSettings{};
+        loaded.problem = damagedEditorSettingsMessage(path);
+    }
+    return loaded;
+}
+
+EditorSettings loadEditorSettings(const QString &dataFolder)
+{
+    const LoadedEditorSettings loaded = loadEditorSettingsReporting(dataFolder);
+    if (loaded.fellBack())
+        throw FileError(loaded.problem);
+    return loaded.settings;
 }
 
 bool saveEditorSettings(const QString &dataFolder, const EditorSettings &settings)

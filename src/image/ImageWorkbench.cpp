@@ -28,7 +28,8 @@ QImage stretched(const QImage &picture, qint64 width, qint64 height)
     checkPictureSize(width, height);
     // Nearest pixels, no blending: the see-through colour must stay exactly
     // the colour it was, or a fringe of mixed colours would show.
-    QImage result = picture.scaled(int(width), int(height), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    QImage result = withinMemory(
+        [&] { return picture.scaled(int(width), int(height), Qt::IgnoreAspectRatio, Qt::FastTransformation); });
     if (result.isNull())
         throw UserError(PictureTooLargeMessage.arg(width).arg(height));
     return result;
@@ -43,7 +44,7 @@ ImageWorkbench::ImageWorkbench(int twipsPerPixelX, int twipsPerPixelY)
 
 void ImageWorkbench::load(const QImage &picture)
 {
-    const QImage usable = usablePicture(picture);
+    const QImage usable = withinMemory([&] { return usablePicture(picture); });
     loaded_ = usable;
     result_ = usable;
     source_ = usable;
@@ -74,37 +75,38 @@ void ImageWorkbench::restore()
 void ImageWorkbench::turn90(const RowProgress &progress)
 {
     if (hasPicture())
-        transformed(porkane::turn90(result_, progress));
+        transformed(withinMemory([&] { return porkane::turn90(result_, progress); }));
 }
 
 void ImageWorkbench::turn180()
 {
     if (hasPicture())
-        transformed(porkane::turn180(result_));
+        transformed(withinMemory([&] { return porkane::turn180(result_); }));
 }
 
 void ImageWorkbench::turn270(const RowProgress &progress)
 {
     if (hasPicture())
-        transformed(porkane::turn270(result_, progress));
+        transformed(withinMemory([&] { return porkane::turn270(result_, progress); }));
 }
 
 void ImageWorkbench::mirrorLeftRight()
 {
     if (hasPicture())
-        transformed(porkane::mirrorLeftRight(result_));
+        transformed(withinMemory([&] { return porkane::mirrorLeftRight(result_); }));
 }
 
 void ImageWorkbench::mirrorTopBottom()
 {
     if (hasPicture())
-        transformed(porkane::mirrorTopBottom(result_));
+        transformed(withinMemory([&] { return porkane::mirrorTopBottom(result_); }));
 }
 
 void ImageWorkbench::turnBy(int degrees, const RowProgress &progress)
 {
     if (hasPicture())
-        transformed(turnFree(result_, degrees, twipsPerPixelX_, twipsPerPixelY_, progress));
+        transformed(withinMemory(
+            [&] { return turnFree(result_, degrees, twipsPerPixelX_, twipsPerPixelY_, progress); }));
 }
 
 AngleEntry ImageWorkbench::turnByAngleText(const QString &angleText, const RowProgress &progress)

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <utility>
 
 #include <QPaintEngine>
@@ -55,6 +56,32 @@ qint64 pixelsOf(double twips, int twipsPerPixel)
     return qint64(std::clamp(pixels, -1e12, 1e12));
 }
 
+// What drawing a metafile may cost. QtSvg takes some 50 microseconds and
+// 5 kB for every element the converters make of a record, so a flood of
+// records costs minutes and gigabytes however small its picture. Pictures
+// of up to 40,000 records and 4 MB of drawing (coordinates, texts; the
+// bitmaps are bounded by their own pixels) are drawn within about two
+// seconds; more is refused as a picture too large to take on.
+constexpr qint64 MaxMetafileRecords = 40'000;
+constexpr qint64 MaxMetafileDrawingBytes = 4 * 1024 * 1024;
+// The SVG the converters make of the records above stays far below this.
+constexpr qint64 MaxConverterOutputBytes = 64 * 1024 * 1024;
+
+struct DrawingCost {
+    qint64 records = 0;
+    qint64 drawingBytes = 0; // in records without a bitmap
+
+    bool withinBudget() const
+    {
+        return records <= MaxMetafileRecords && drawingBytes <= MaxMetafileDrawingBytes;
+    }
+};
+
+[[noreturn]] void tooLarge(qint64 width, qint64 height)
+{
+    throw UserError(PictureTooLargeMessage.arg(width).arg(height));
+}
+
 // ---- WMF ----
 
 constexpr quint32 PlaceableKey = 0x9AC6CDD7;
@@ -64,6 +91,7 @@ constexpr quint16 MetaEof = 0x0000;
 constexpr quint16 MetaSetWindowOrg = 0x020B;
 
 struct WmfLayout {
+    DrawingCost cost;
     bool placeable = false;
     qint16 left = 0, top = 0, right = 0, bottom = 0;
     quint16 unitsPerInch = 0;
@@ -193,11 +221,14 @@ WmfLayout checkWmf(const QByteArray &bytes, const QString &name)
         if (function == MetaEof)
             return layout;
         const qsizetype end = at + qsizetype(words) * 2;
+        ++layout.cost.records;
         if (const BitmapPlace bitmap = bitmapIn(function, words); bitmap.at != 0) {
             const bool fits = bitmap.independent ? dibFits(bytes, at + bitmap.at, end)
                                                  : bitmap16Fits(bytes, at + bitmap.at, end);
             if (!fits)
                 damaged(name);
+        } else {
+            layout.cost.drawingBytes += qint64(words) * 2;
         }
         // libwmf puts the window origin at the picture's top left; where the
         // frame lies follows from the first origin the metafile sets.
@@ -484,18 +515,30 @@ QImage renderWmf(const QByteArray &bytes, const QString &name, int twipsPerPixel
     if (width <= 0 || height <= 0)
         damaged(name); // draws nothing and has no frame
     checkPictureSize(width, height);
+    if (!layout.cost.withinBudget())
+        tooLarge(width, height);
 
     // libwmf writes SVG, which QtSvg draws; its own raster device leaves
-    // ellipses and other closed figures unfilled.
-    QByteArray svg;
+    // ellipses and other closed figures unfilled. Its output is bounded:
+    // past the limit the rest is dropped and the picture refused.
+    struct SvgOutput {
+        QByteArray svg;
+        bool overflowed = false;
+    } out;
     wmfStream output{};
-    output.context = &svg;
+    output.context = &out;
     output.sputs = [](char *text, void *context) {
-        static_cast<QByteArray *>(context)->append(text);
+        auto *into = static_cast<SvgOutput *>(context);
+        const qsizetype length = qsizetype(std::strlen(text));
+        if (into->overflowed || into->svg.size() + length > MaxConverterOutputBytes) {
+            into->overflowed = true;
+            return 0;
+        }
+        into->svg.append(text, length);
         return 0;
     };
     output.reset = [](void *context) {
-        static_cast<QByteArray *>(context)->clear();
+        static_cast<SvgOutput *>(context)->svg.clear();
         return 0;
     };
     auto *device = WMF_SVG_GetData(api);
@@ -509,7 +552,9 @@ QImage renderWmf(const QByteArray &bytes, const QString &name, int twipsPerPixel
     device->out = nullptr;
     if (outcome != wmf_E_None)
         damaged(name);
-    return drawSvg(withImagesMended(withTextsMended(svg)), name, width, height);
+    if (out.overflowed)
+        tooLarge(width, height);
+    return drawSvg(withImagesMended(withTextsMended(out.svg)), name, width, height);
 }
 
 // ---- EMF ----
@@ -521,11 +566,34 @@ constexpr quint32 EmrEof = 14;
 constexpr int EmfHeaderMinimum = 88;
 
 struct EmfLayout {
+    DrawingCost cost;
     qint32 boundsLeft = 0, boundsTop = 0, boundsRight = 0, boundsBottom = 0;
     qint32 frameLeft = 0, frameTop = 0, frameRight = 0, frameBottom = 0; // 0.01 mm
     qint32 devicePixelsX = 0, devicePixelsY = 0;                         // reference device
     qint32 deviceMillimetresX = 0, deviceMillimetresY = 0;
 };
+
+// Records whose size is mostly a bitmap (bounded by its pixels) or a
+// comment (not drawn).
+bool carriesBitmap(quint32 type)
+{
+    switch (type) {
+    case 70:  // GDICOMMENT
+    case 76:  // BITBLT
+    case 77:  // STRETCHBLT
+    case 78:  // MASKBLT
+    case 79:  // PLGBLT
+    case 80:  // SETDIBITSTODEVICE
+    case 81:  // STRETCHDIBITS
+    case 93:  // CREATEMONOBRUSH
+    case 94:  // CREATEDIBPATTERNBRUSHPT
+    case 114: // ALPHABLEND
+    case 116: // TRANSPARENTBLT
+        return true;
+    default:
+        return false;
+    }
+}
 
 EmfLayout checkEmf(const QByteArray &bytes, const QString &name)
 {
@@ -556,6 +624,9 @@ EmfLayout checkEmf(const QByteArray &bytes, const QString &name)
             damaged(name);
         if (type == EmrEof)
             return layout;
+        ++layout.cost.records;
+        if (!carriesBitmap(type))
+            layout.cost.drawingBytes += size;
         at += qsizetype(size);
     }
     damaged(name); // no end record
@@ -605,6 +676,8 @@ QImage renderEmf(const QByteArray &bytes, const QString &name, int twipsPerPixel
     if (width <= 0 || height <= 0)
         damaged(name);
     checkPictureSize(width, height);
+    if (!layout.cost.withinBudget())
+        tooLarge(width, height);
 
     QByteArray input = bytes; // the converter takes a writable buffer
     generatorOptions options{};
@@ -616,6 +689,8 @@ QImage renderEmf(const QByteArray &bytes, const QString &name, int twipsPerPixel
     if (emf2svg(input.data(), size_t(input.size()), &svg.data, &svg.length, &options) == 0 ||
         svg.data == nullptr)
         damaged(name);
+    if (qint64(svg.length) > MaxConverterOutputBytes)
+        tooLarge(width, height);
     // The converter's drawing is in reference-device pixels, shifted by the
     // bounds' top left; show exactly the frame of it.
     const QRectF frame(leftMm * pixelsPerMmX - layout.boundsLeft, topMm * pixelsPerMmY - layout.boundsTop,

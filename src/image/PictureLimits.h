@@ -8,12 +8,9 @@
 #include <QSize>
 #include <QtGlobal>
 
+#include "core/PictureMemory.h"
+
 namespace porkane {
-
-inline constexpr qint64 MaxPictureSide = 32767;
-inline constexpr qint64 MaxPicturePixels = 100'000'000;
-
-bool pictureSizeAllowed(qint64 width, qint64 height);
 
 // Throws UserError with PictureTooLargeMessage when the size is not allowed
 // (a side of 0 or less is never allowed either).

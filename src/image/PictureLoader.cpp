@@ -74,7 +74,9 @@ QImage usablePicture(const QImage &picture)
     return opaque;
 }
 
-QImage decodePicture(const QByteArray &bytes, const QString &name, int twipsPerPixelX, int twipsPerPixelY)
+namespace {
+
+QImage decodeAnyPicture(const QByteArray &bytes, const QString &name, int twipsPerPixelX, int twipsPerPixelY)
 {
     switch (metafileKind(bytes)) {
     case MetafileKind::Wmf:
@@ -85,6 +87,13 @@ QImage decodePicture(const QByteArray &bytes, const QString &name, int twipsPerP
         break;
     }
     return usablePicture(readWithQt(bytes, name));
+}
+
+} // namespace
+
+QImage decodePicture(const QByteArray &bytes, const QString &name, int twipsPerPixelX, int twipsPerPixelY)
+{
+    return withinMemory([&] { return decodeAnyPicture(bytes, name, twipsPerPixelX, twipsPerPixelY); });
 }
 
 QImage loadPicture(const QString &path, int twipsPerPixelX, int twipsPerPixelY)
@@ -98,7 +107,7 @@ QImage loadPicture(const QString &path, int twipsPerPixelX, int twipsPerPixelY)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw FileError(CannotOpenPictureMessage.arg(name));
-    const QByteArray bytes = file.read(MaxPictureFileBytes + 1);
+    const QByteArray bytes = withinMemory([&] { return file.read(MaxPictureFileBytes + 1); });
     if (file.error() != QFileDevice::NoError)
         throw FileError(CannotOpenPictureMessage.arg(name));
     if (bytes.size() > MaxPictureFileBytes)

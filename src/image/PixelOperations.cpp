@@ -5,7 +5,9 @@
 #include <cstring>
 #include <vector>
 
+#include "core/Errors.h"
 #include "core/Rounding.h"
+#include "image/ImageMessages.h"
 #include "image/PictureLimits.h"
 
 namespace porkane {
@@ -43,9 +45,18 @@ std::vector<const QRgb *> rowPointers(const QImage &picture)
 // few cache lines at a time instead of one pixel per line.
 constexpr int QuarterTurnBand = 64;
 
+// Qt gives a null picture when the memory for one cannot be had; a turn
+// must then be refused, not turn the picture into nothing.
+QImage had(QImage picture, const QImage &from)
+{
+    if (picture.isNull() && !from.isNull())
+        throw OutOfMemoryError(PictureTooLargeMessage.arg(from.width()).arg(from.height()));
+    return picture;
+}
+
 QImage quarterTurn(const QImage &picture, bool clockwise, const RowProgress &progress)
 {
-    const QImage source = opaqueRgb32(picture);
+    const QImage source = had(opaqueRgb32(picture), picture);
     if (source.isNull())
         return {};
     const int width = source.width();
@@ -91,17 +102,17 @@ QImage turn270(const QImage &source, const RowProgress &progress)
 
 QImage turn180(const QImage &source)
 {
-    return opaqueRgb32(source).mirrored(true, true);
+    return had(had(opaqueRgb32(source), source).mirrored(true, true), source);
 }
 
 QImage mirrorLeftRight(const QImage &source)
 {
-    return opaqueRgb32(source).mirrored(true, false);
+    return had(had(opaqueRgb32(source), source).mirrored(true, false), source);
 }
 
 QImage mirrorTopBottom(const QImage &source)
 {
-    return opaqueRgb32(source).mirrored(false, true);
+    return had(had(opaqueRgb32(source), source).mirrored(false, true), source);
 }
 
 FreeTurnGeometry freeTurnGeometry(QSize source, int degrees, int twipsPerPixelX, int twipsPerPixelY)
@@ -138,7 +149,7 @@ FreeTurnGeometry freeTurnGeometry(QSize source, int degrees, int twipsPerPixelX,
 QImage turnFree(const QImage &picture, int degrees, int twipsPerPixelX, int twipsPerPixelY,
                 const RowProgress &progress)
 {
-    const QImage source = opaqueRgb32(picture);
+    const QImage source = had(opaqueRgb32(picture), picture);
     if (source.isNull())
         return {};
     const FreeTurnGeometry geometry = freeTurnGeometry(source.size(), degrees, twipsPerPixelX, twipsPerPixelY);

@@ -9,6 +9,7 @@
 #include <QPrinter>
 
 #include "core/Colour.h"
+#include "core/Errors.h"
 #include "print/CurrentPrinter.h"
 #include "render/GlyphPainter.h"
 #include "render/TextLayout.h"
@@ -61,12 +62,13 @@ std::optional<PicturePart> visiblePart(QSize pictureSize, const QRect &target, c
 }
 
 // A copy of the picture in which every pixel of exactly the see-through
-// colour is transparent; null when no pixel would show (or no memory).
+// colour is transparent; null when no pixel would show. Throws
+// OutOfMemoryError when the copy cannot be had.
 QImage seeThroughCopy(const QImage &picture, RgbValue seeThrough, const PrintProgress &progress)
 {
     QImage copy = picture.convertToFormat(QImage::Format_ARGB32);
     if (copy.isNull())
-        return QImage();
+        throw OutOfMemoryError();
     const QRgb key = toQRgb(seeThrough) & RGB_MASK;
     bool anyShown = false;
     int reported = 0;
@@ -102,6 +104,8 @@ void drawImage(QPainter &painter, const PrintGeometry &geometry, const QRect &sh
     if (!part)
         return;
     const QImage shown = picture.copy(part->source);
+    if (shown.isNull())
+        throw OutOfMemoryError();
     if (placement[PlacementTransparent] != 1) {
         painter.drawImage(part->destination, shown);
         return;
@@ -138,6 +142,8 @@ QString printFailureMessage(PrintOutcome outcome)
         return QStringLiteral("プリンタを開けませんでした。\r印刷できません。");
     case PrintOutcome::Failed:
         return QStringLiteral("印刷中にエラーが発生しました。\r印刷は完了していません。");
+    case PrintOutcome::OutOfMemory:
+        return QCoreApplication::translate("porkane", "メモリが足りないため、印刷できませんでした。\r印刷は完了していません。");
     }
     return QString();
 }
@@ -184,7 +190,15 @@ PrintOutcome printPage(QPaintDevice &target, const PrintDevice &device, const La
     QPainter painter;
     if (!painter.begin(&target))
         return PrintOutcome::CannotOpen;
-    drawSheet(painter, device, document, options, screen, progress);
+    try {
+        drawSheet(painter, device, document, options, screen, progress);
+    } catch (const std::bad_alloc &) {
+        painter.end();
+        return PrintOutcome::OutOfMemory;
+    } catch (const OutOfMemoryError &) {
+        painter.end();
+        return PrintOutcome::OutOfMemory;
+    }
     return painter.end() ? PrintOutcome::Printed : PrintOutcome::Failed;
 }
 

@@ -39,6 +39,7 @@ enum class PrintOutcome {
     NoPrinter,  // the current printer is not on the system (any more)
     CannotOpen, // the device would not start a job: nothing was printed
     Failed,     // the job broke off after it had started
+    OutOfMemory, // the memory the page needs could not be had; the job ended
 };
 
 // What the user is told when a job does not print; empty for Printed.
@@ -50,7 +51,9 @@ void drawSheet(QPainter &painter, const PrintDevice &device, const LabelDocument
                const PrintOptions &options, ScreenScale screen, const PrintProgress &progress = {});
 
 // One page on any paint device: begins a painter on it, draws the sheet
-// and ends the painter, reporting a device that does not begin or end.
+// and ends the painter, reporting a device that does not begin or end and
+// memory that runs out while drawing (the job then ends, the program and
+// the document stay).
 PrintOutcome printPage(QPaintDevice &target, const PrintDevice &device, const LabelDocument &document,
                        const PrintOptions &options, ScreenScale screen, const PrintProgress &progress = {});
 

@@ -1,6 +1,7 @@
 #include "render/LabelCanvas.h"
 
 #include <algorithm>
+#include <new>
 #include <utility>
 
 #include "core/Units.h"
@@ -39,13 +40,21 @@ QImage makeLabelCanvas(const SheetTemplate &sheet, int label, int twipsPerPixelX
     return canvas;
 }
 
-void LabelCanvases::reset(const SheetTemplate &sheet, int twipsPerPixelX, int twipsPerPixelY)
+bool LabelCanvases::reset(const SheetTemplate &sheet, int twipsPerPixelX, int twipsPerPixelY)
 {
-    for (int label = 0; label <= LabelDocument::MaxLabels; ++label) {
-        canvases_[size_t(label)] = label >= 1 && label <= sheet.LabelCount
-                                       ? makeLabelCanvas(sheet, label, twipsPerPixelX, twipsPerPixelY)
-                                       : QImage();
+    // The old canvases go first, so their memory serves the new ones.
+    for (QImage &canvas : canvases_)
+        canvas = QImage();
+    bool whole = true;
+    for (int label = 1; label <= std::min(int(sheet.LabelCount), int(LabelDocument::MaxLabels)); ++label) {
+        QImage &canvas = canvases_[size_t(label)];
+        canvas = makeLabelCanvas(sheet, label, twipsPerPixelX, twipsPerPixelY);
+        const SheetTemplate::Geometry &geometry = sheet.LabelGeometry[label];
+        if (canvas.isNull() && !pixelSize(geometry[LabelWidth], geometry[LabelHeight], twipsPerPixelX, twipsPerPixelY)
+                                   .isEmpty())
+            whole = false;
     }
+    return whole;
 }
 
 QImage &LabelCanvases::canvas(int label)
@@ -76,22 +85,30 @@ void amendLineBreaks(LabelDocument &document, int label)
     }
 }
 
-void RenderLabel(LabelDocument &document, int label, QImage &canvas, const TextScale &scale)
+bool RenderLabel(LabelDocument &document, int label, QImage &canvas, const TextScale &scale)
 {
     if (!isLabel(label) || canvas.isNull())
-        return;
+        return true;
     amendLineBreaks(document, label);
     canvas.fill(Qt::white);
-    const QPoint origin = canvasTextOrigin(document.sheet(), label, scale.twipsPerPixelX);
-    const std::vector<PlacedGlyph> glyphs =
-        layoutText(document.LabelText(label), TextRecords(document, label), origin, scale, &canvas, canvas.rect());
-    paintGlyphs(canvas, glyphs);
+    try {
+        const QPoint origin = canvasTextOrigin(document.sheet(), label, scale.twipsPerPixelX);
+        const std::vector<PlacedGlyph> glyphs = layoutText(document.LabelText(label), TextRecords(document, label),
+                                                           origin, scale, &canvas, canvas.rect());
+        paintGlyphs(canvas, glyphs);
+    } catch (const std::bad_alloc &) {
+        canvas.fill(Qt::white);
+        return false;
+    }
+    return true;
 }
 
-void renderAllLabels(LabelDocument &document, LabelCanvases &canvases, const TextScale &scale)
+bool renderAllLabels(LabelDocument &document, LabelCanvases &canvases, const TextScale &scale)
 {
+    bool whole = true;
     for (int label = 1; label <= document.labelCount(); ++label)
-        RenderLabel(document, label, canvases.canvas(label), scale);
+        whole &= RenderLabel(document, label, canvases.canvas(label), scale);
+    return whole;
 }
 
 QImage LabelComposite(const QImage &canvas, const SheetTemplate &sheet, int label, bool rotated, int twipsPerPixelX)

@@ -18,7 +18,9 @@ class LabelCanvases {
 public:
     // A white canvas for every label of the sheet, sized to the label
     // (width with tX, height with tY). Canvases of other labels are dropped.
-    void reset(const SheetTemplate &sheet, int twipsPerPixelX, int twipsPerPixelY);
+    // False when the memory for a canvas could not be had: that label has
+    // none and shows no text, and the window says so.
+    bool reset(const SheetTemplate &sheet, int twipsPerPixelX, int twipsPerPixelY);
 
     // Labels 1 to 20; a label without a canvas gives a null picture.
     QImage &canvas(int label);
@@ -40,10 +42,13 @@ void amendLineBreaks(LabelDocument &document, int label);
 // Draws label `label` into its canvas: the line breaks are amended, the
 // canvas is cleared to white, and the text is drawn in both passes with
 // its effects. Labels outside 1 to 20 and null canvases draw nothing.
-void RenderLabel(LabelDocument &document, int label, QImage &canvas, const TextScale &scale);
+// False when the memory for drawing ran out: the canvas is then left white
+// (nothing is thrown, so a window's handler goes on).
+bool RenderLabel(LabelDocument &document, int label, QImage &canvas, const TextScale &scale);
 
-// Renders every label of the document into its canvas.
-void renderAllLabels(LabelDocument &document, LabelCanvases &canvases, const TextScale &scale);
+// Renders every label of the document into its canvas; false when any
+// label ran out of memory.
+bool renderAllLabels(LabelDocument &document, LabelCanvases &canvases, const TextScale &scale);
 
 // The label as the sheet shows it: the canvas stretched into a picture of
 // the label's size (both sides with the horizontal factor), turned by 180

@@ -1,6 +1,7 @@
 #include "render/SheetImage.h"
 
 #include <cmath>
+#include <new>
 
 #include "core/Units.h"
 #include "core/Nearest.h"
@@ -108,12 +109,28 @@ void SheetImage::releaseSharedView()
     view_ = QImage();
 }
 
-void SheetImage::RePaint(const LabelDocument &document, const LabelCanvases &canvases, const SheetViewStyle &style,
+bool SheetImage::RePaint(const LabelDocument &document, const LabelCanvases &canvases, const SheetViewStyle &style,
                          const SheetViewState &state)
 {
-    const SheetTemplate &sheet = document.sheet();
     view_ = QImage();
     picture13_ = QImage();
+    prnPicture_ = QImage();
+    try {
+        paintSheet(document, canvases, style, state);
+    } catch (const std::bad_alloc &) {
+        view_ = QImage();
+        picture13_ = QImage();
+        prnPicture_ = QImage();
+    }
+    const SheetTemplate &sheet = document.sheet();
+    const bool nothingToShow = sheet.SheetWidth <= 0 || sheet.SheetHeight <= 0 || !(state.zoom > 0);
+    return nothingToShow || !view_.isNull();
+}
+
+void SheetImage::paintSheet(const LabelDocument &document, const LabelCanvases &canvases, const SheetViewStyle &style,
+                            const SheetViewState &state)
+{
+    const SheetTemplate &sheet = document.sheet();
     prnPicture_ = blankPicture(sheetSize(sheet, 1.0, state.twipsPerPixelX, state.twipsPerPixelY),
                                style.backgroundColour);
     if (prnPicture_.isNull())

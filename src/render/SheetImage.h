@@ -51,8 +51,9 @@ public:
 
     // Rebuilds the whole sheet image from the document, the label canvases
     // and the settings, takes the copy without the selected image (when one
-    // is selected), and stretches the result to the zoom.
-    void RePaint(const LabelDocument &document, const LabelCanvases &canvases, const SheetViewStyle &style,
+    // is selected), and stretches the result to the zoom. False when the
+    // memory for it could not be had: the pictures are then null.
+    bool RePaint(const LabelDocument &document, const LabelCanvases &canvases, const SheetViewStyle &style,
                  const SheetViewState &state);
 
     // While the selected image is dragged: restores the sheet image under
@@ -72,6 +73,8 @@ public:
     static QSize sheetSize(const SheetTemplate &sheet, double zoom, int twipsPerPixelX, int twipsPerPixelY);
 
 private:
+    void paintSheet(const LabelDocument &document, const LabelCanvases &canvases, const SheetViewStyle &style,
+                    const SheetViewState &state);
     void drawImage(const LabelDocument &document, qint32 pictureIndex, bool ownSeeThrough);
     void stretchView(const SheetTemplate &sheet, const SheetViewState &state);
     // Lets go of a view that shares the sheet image's pixels before the

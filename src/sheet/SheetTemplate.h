@@ -5,7 +5,9 @@
 // millimetres. The template's name is its file name and is not kept here.
 
 #include <array>
+#include <optional>
 
+#include <QString>
 #include <QtGlobal>
 
 namespace porkane {
@@ -22,6 +24,9 @@ enum GeometryItem {
 
 struct SheetTemplate {
     static constexpr int MaxLabels = 20;
+    // The designer never makes a sheet or a label larger than this; every
+    // picture of a label or a sheet is sized from these values.
+    static constexpr int MaxMillimetres = 1000;
     static constexpr int GeometryItems = 6;
     using Geometry = std::array<qint16, GeometryItems>;
 
@@ -37,6 +42,11 @@ struct SheetTemplate {
 
     bool operator==(const SheetTemplate &) const = default;
 };
+
+// Why the template is no sheet of ours, or nothing: the label count beyond
+// 0 to 20, or the sheet's or a label's width or height beyond 1000 mm.
+// Offsets and print starts may hold any value: they size nothing.
+std::optional<QString> sheetOutOfBounds(const SheetTemplate &sheet);
 
 inline constexpr const char *NewTemplateName = "NewForm";
 

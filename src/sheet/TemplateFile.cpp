@@ -32,8 +32,11 @@ void writeTemplateBlock(PrintStyleWriter &writer, const SheetTemplate &sheet)
 
 void readTemplateBlock(ValueReader &reader, SheetTemplate &sheet)
 {
+    const int sizeLine = reader.line();
     sheet.SheetWidth = reader.int16();
     sheet.SheetHeight = reader.int16();
+    if (sheet.SheetWidth > SheetTemplate::MaxMillimetres || sheet.SheetHeight > SheetTemplate::MaxMillimetres)
+        reader.fail(sizeLine, *sheetOutOfBounds(sheet));
     const int countLine = reader.line();
     const qint16 count = reader.int16();
     if (count < 0 || count > SheetTemplate::MaxLabels)
@@ -41,9 +44,19 @@ void readTemplateBlock(ValueReader &reader, SheetTemplate &sheet)
                                    .arg(count)
                                    .arg(SheetTemplate::MaxLabels));
     sheet.LabelCount = count;
-    for (int label = 1; label <= count; ++label)
-        for (qint16 &item : sheet.LabelGeometry[label])
+    for (int label = 1; label <= count; ++label) {
+        const int line = reader.line();
+        SheetTemplate::Geometry &geometry = sheet.LabelGeometry[label];
+        for (qint16 &item : geometry)
             item = reader.int16();
+        if (geometry[LabelWidth] > SheetTemplate::MaxMillimetres ||
+            geometry[LabelHeight] > SheetTemplate::MaxMillimetres)
+            reader.fail(line, QStringLiteral("label %1 of %2 x %3 mm is larger than %4 mm")
+                                  .arg(label)
+                                  .arg(geometry[LabelWidth])
+                                  .arg(geometry[LabelHeight])
+                                  .arg(SheetTemplate::MaxMillimetres));
+    }
 }
 
 QByteArray writeTemplateFile(const SheetTemplate &sheet)

@@ -16,8 +16,8 @@ class ValueReader;
 // The header and geometry block, shared with the text-data file.
 void writeTemplateBlock(PrintStyleWriter &writer, const SheetTemplate &sheet);
 // Reads the block into `sheet`; labels above the count keep their geometry.
-// Throws FileError; `sheet` may then be partly changed, so callers read into
-// a copy.
+// A sheet or label larger than 1000 mm is damage. Throws FileError; `sheet`
+// may then be partly changed, so callers read into a copy.
 void readTemplateBlock(ValueReader &reader, SheetTemplate &sheet);
 
 QByteArray writeTemplateFile(const SheetTemplate &sheet);

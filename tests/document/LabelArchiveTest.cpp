@@ -119,13 +119,62 @@ TEST_F(LabelArchiveTest, AnEmptyMemberStillTakesItsPaddingByte)
     EXPECT_EQ(readBytes(target.file(QStringLiteral("b"))), "xyz");
 }
 
-TEST_F(LabelArchiveTest, AZeroLengthArchiveListsNothingAndIsDeleted)
+TEST_F(LabelArchiveTest, AZeroLengthArchiveListsNothingAndIsLeftWhereItIs)
 {
+    // The file is the user's: reading it never deletes or changes it.
     const QString path = archive(QByteArray());
     QStringList members;
     EXPECT_FALSE(LinkMelut::list(path, members));
     EXPECT_TRUE(members.isEmpty());
-    EXPECT_FALSE(QFileInfo::exists(path));
+    EXPECT_EQ(LinkMelut::extractAll(path, target.path()), 0);
+    LinkMelut::extract(path, target.path(), 0);
+    EXPECT_TRUE(QFileInfo::exists(path));
+    EXPECT_EQ(QFileInfo(path).size(), 0);
+    EXPECT_TRUE(QDir(target.path()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot));
+}
+
+TEST_F(LabelArchiveTest, ALabelFileHoldsAtMostTwentyOneMembers)
+{
+    QList<QPair<QByteArray, QByteArray>> members;
+    for (int i = 0; i < MaxArchiveMembers; ++i)
+        members.append({"m" + QByteArray::number(i), QByteArray::number(i)});
+    const QString full = archive(packedArchive(members), QStringLiteral("full.fhl"));
+    TempFolder extracted;
+    EXPECT_EQ(LinkMelut::extractAll(full, extracted.path()), MaxArchiveMembers);
+    EXPECT_EQ(readBytes(extracted.file(QStringLiteral("m20"))), "20");
+
+    // One more, or thousands: refused at the 22nd header, before any member is touched.
+    for (int count : {MaxArchiveMembers + 1, 10000}) {
+        QList<QPair<QByteArray, QByteArray>> many;
+        for (int i = 0; i < count; ++i)
+            many.append({"x" + QByteArray::number(i), "y"});
+        EXPECT_TRUE(refusal(packedArchive(many)).contains(QStringLiteral("more than 21 members"))) << count;
+    }
+    std::vector<LinkMake::MemberBytes> tooMany;
+    for (int i = 0; i <= MaxArchiveMembers; ++i)
+        tooMany.push_back({QStringLiteral("m%1").arg(i), "x"});
+    EXPECT_THROW(LinkMake::packBytes(tooMany, archiveFolder.file(QStringLiteral("new.fhl"))), FileError);
+    EXPECT_FALSE(QFileInfo::exists(archiveFolder.file(QStringLiteral("new.fhl"))));
+}
+
+TEST_F(LabelArchiveTest, StreamedMembersGiveTheBytesOfPackedOnesAndAFailingWriterKeepsTheEarlierFile)
+{
+    const QString path = archive("earlier", QStringLiteral("streamed.fhl"));
+    const std::vector<LinkMake::MemberWriter> members{
+        {QStringLiteral("ptextdat.baf"), 3, [](QIODevice &out) { out.write("abc"); }},
+        {QStringLiteral("prnbmp1.baf"), 0, [](QIODevice &) {}},
+        {QStringLiteral("prnbmp2.baf"), 2, [](QIODevice &out) { out.write("de"); }},
+    };
+    LinkMake::packStreamed(members, path);
+    EXPECT_EQ(readBytes(path), packedArchive({{"ptextdat.baf", "abc"}, {"prnbmp1.baf", ""}, {"prnbmp2.baf", "de"}}));
+
+    const QByteArray before = readBytes(path);
+    // A writer that puts fewer bytes than announced, and one that throws.
+    EXPECT_THROW(LinkMake::packStreamed({{QStringLiteral("a"), 5, [](QIODevice &out) { out.write("abc"); }}}, path),
+                 FileError);
+    EXPECT_THROW(LinkMake::packStreamed({{QStringLiteral("a"), 1, [](QIODevice &) { throw FileError(QStringLiteral("no")); }}}, path),
+                 FileError);
+    EXPECT_EQ(readBytes(path), before);
 }
 
 TEST_F(LabelArchiveTest, RefusesDamagedArchivesWithoutWritingAnything)
@@ -149,6 +198,9 @@ TEST_F(LabelArchiveTest, RefusesDamagedArchivesWithoutWritingAnything)
     // Flags and indices out of their sequence.
     EXPECT_TRUE(refusal(rawHeader({2, 0, 0, "a", 1}) + "x\0").contains(QStringLiteral("flag")));
     EXPECT_TRUE(refusal(rawHeader({1, 0, 5, "a", 1}) + "x\0").contains(QStringLiteral("index")));
+    // Members that overlap: twenty pictures could be read from one.
+    EXPECT_TRUE(refusal(rawHeader({0, 0, 0, "a", 2}) + rawHeader({1, 0, 1, "b", 2}) + QByteArray("xy\0xy\0", 6))
+                    .contains(QStringLiteral("instead of after the member before it")));
     // Two members of one name would overwrite each other.
     EXPECT_TRUE(refusal(packedArchive({{"a", "1"}, {"a", "2"}})).contains(QStringLiteral("two members")));
     // A Shift-JIS lead byte cut off at the end of a name.

@@ -40,6 +40,9 @@ TEST(LabelDocument, ANewDocumentHasTheTemplateAndNothingElse)
     SheetTemplate tooMany = threeLabels();
     tooMany.LabelCount = 21;
     EXPECT_THROW(LabelDocument::fromTemplate(tooMany), DocumentError);
+    SheetTemplate tooLarge = threeLabels();
+    tooLarge.LabelGeometry[2][LabelHeight] = 1001;
+    EXPECT_THROW(LabelDocument::fromTemplate(tooLarge), DocumentError);
 }
 
 TEST(LabelDocument, KeepsTheLimitsOfLabelsAndPositions)

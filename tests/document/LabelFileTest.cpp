@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
+#include <QDateTime>
+#include <QFile>
 #include <QDir>
 #include <QFileInfo>
 
@@ -164,7 +166,8 @@ TEST(LabelFile, RefusesDamagedFilesWithAReason)
 
     writeBytes(path, QByteArray());
     EXPECT_TRUE(openFailure(path).contains(QStringLiteral("empty")));
-    EXPECT_FALSE(QFileInfo::exists(path)); // listing deletes an empty archive
+    EXPECT_TRUE(QFileInfo::exists(path)); // the user's file stays as it was
+    EXPECT_EQ(QFileInfo(path).size(), 0);
 
     writeBytes(path, packedArchive({{"readme.txt", "hello"}}));
     EXPECT_TRUE(openFailure(path).contains(QStringLiteral("no ptextdat.baf")));
@@ -202,4 +205,126 @@ TEST(LabelFile, AFailedSaveLeavesTheEarlierFileWhole)
 
     EXPECT_THROW(saveLabelFile(richDocument(), folder.file(QStringLiteral("no/such/folder/x.fhl"))), FileError);
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("keep.fhl")});
+}
+
+namespace {
+
+// The image member as any writer would make it: Qt's conversion of the
+// whole picture to blue-green-red, rows bottom-up and padded.
+QByteArray wholeBmp(const QImage &picture)
+{
+    const QImage bgr = picture.convertToFormat(QImage::Format_BGR888);
+    const int stride = (bgr.width() * 3 + 3) & ~3;
+    QByteArray bytes = "BM" + QByteArray(52, '\0');
+    const auto put = [&bytes](int at, qint32 value) {
+        for (int i = 0; i < 4; ++i)
+            bytes[at + i] = char((value >> (8 * i)) & 0xFF);
+    };
+    put(2, 54 + stride * bgr.height());
+    put(10, 54);
+    put(14, 40);
+    put(18, bgr.width());
+    put(22, bgr.height());
+    put(26, 1 | (24 << 16));
+    put(34, stride * bgr.height());
+    put(38, 3780);
+    put(42, 3780);
+    for (int y = bgr.height() - 1; y >= 0; --y) {
+        bytes += QByteArray(reinterpret_cast<const char *>(bgr.constScanLine(y)), bgr.width() * 3);
+        bytes += QByteArray(stride - bgr.width() * 3, '\0');
+    }
+    return bytes;
+}
+
+} // namespace
+
+TEST(LabelFile, SavingStreamsTheBytesOfPackingWholeMembers)
+{
+    TempFolder folder;
+    LabelDocument document = richDocument();
+    // Pictures of every kind a document may hold, one large enough to be
+    // written in several bands.
+    QImage premultiplied = pattern(33, 7, 5).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    premultiplied.setPixel(1, 1, qRgba(100, 50, 25, 128));
+    document.addImage(premultiplied, {0, 0, 0, 0, 0});
+    document.addImage(pattern(9, 9, 2).convertToFormat(QImage::Format_Indexed8), {1, 1, 0, 0, 0});
+    document.addImage(pattern(700, 520, 13), {2, 2, 0, 0, 1});
+    const QString path = folder.file(QStringLiteral("streamed.fhl"));
+    saveLabelFile(document, path);
+
+    QList<QPair<QByteArray, QByteArray>> members{{"ptextdat.baf", writeTextData(document)}};
+    for (int number = 1; number <= document.ImageCount(); ++number)
+        members.append({imageMemberName(number).toLatin1(), wholeBmp(document.picture(document.ImageSlot(number)))});
+    EXPECT_EQ(readBytes(path), packedArchive(members));
+
+    // Read back in place: every picture as it was.
+    const LabelDocument read = openLabelFile(path);
+    ASSERT_EQ(read.ImageCount(), 5);
+    EXPECT_TRUE(samePixels(read.picture(read.ImageSlot(5)), document.picture(document.ImageSlot(5))));
+}
+
+TEST(LabelFile, OpeningNeverChangesTheFileAndLeavesNoMemberFiles)
+{
+    TempFolder folder;
+    const int leftovers = leftoverMemberFolders();
+    const QString path = folder.file(QStringLiteral("kept.fhl"));
+    saveLabelFile(richDocument(), path);
+    const QByteArray before = readBytes(path);
+    const QDateTime modified = QFileInfo(path).lastModified();
+    openLabelFile(path);
+    EXPECT_EQ(readBytes(path), before);
+    EXPECT_EQ(QFileInfo(path).lastModified(), modified);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("kept.fhl")});
+    EXPECT_EQ(leftoverMemberFolders(), leftovers);
+}
+
+TEST(LabelFile, MoreThanADocumentCanHoldIsRefusedUnread)
+{
+    TempFolder folder;
+    const QString path = folder.file(QStringLiteral("big.fhl"));
+
+    // A text-data member of 1 GB (the file is sparse): refused by its size.
+    {
+        const QByteArray header = rawHeader({1, 0, 0, "ptextdat.baf", qint32(1) << 30});
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(header);
+        ASSERT_TRUE(file.resize(header.size() + (qint64(1) << 30) + 1));
+    }
+    EXPECT_TRUE(openFailure(path).contains(QStringLiteral("more than any label document needs")));
+
+    // A sheet of 20 labels of 2 m, and a character shifted 300 mm.
+    const QByteArray twoMetres = crlf({" 2000 ", " 2000 ", " 1 ", " 0  0  2000  2000  0  0 ", "\"\"", "0", "0"});
+    writeBytes(path, packedArchive({{"ptextdat.baf", twoMetres}}));
+    EXPECT_TRUE(openFailure(path).contains(QStringLiteral("larger than 1000 mm")));
+    const QByteArray shifted = crlf({" 100 ", " 100 ", " 1 ", " 0  0  20  20  0  0 ", "\"A\"", "0",
+                                     "0,30,40,0,0,0,0,400,#FALSE#,#FALSE#,#FALSE#,,,\"IPAGothic\",2,0,300,300,0", "0"});
+    writeBytes(path, packedArchive({{"ptextdat.baf", shifted}}));
+    EXPECT_TRUE(openFailure(path).contains(QStringLiteral("vertical effect shift of 300")));
+
+    // A picture member claiming 40000 x 40000 pixels.
+    const QByteArray oneImage = crlf({" 100 ", " 100 ", " 0 ", "1", "0,0,0,0,0"});
+    QByteArray claim = wholeBmp(pattern(4, 4, 1));
+    for (int at : {18, 22})
+        for (int i = 0; i < 4; ++i)
+            claim[at + i] = char((40000 >> (8 * i)) & 0xFF);
+    writeBytes(path, packedArchive({{"ptextdat.baf", oneImage}, {"prnbmp1.baf", claim}}));
+    EXPECT_TRUE(openFailure(path).contains(QStringLiteral("larger than the program takes on")));
+}
+
+TEST(LabelFile, APictureBeyondTheLimitsIsNotSavedAndTheEarlierFileStays)
+{
+    TempFolder folder;
+    const QString path = folder.file(QStringLiteral("keep.fhl"));
+    saveLabelFile(richDocument(), path);
+    const QByteArray earlier = readBytes(path);
+    LabelDocument document = richDocument();
+    document.addImage(QImage(32768, 2, QImage::Format_RGB32), {0, 0, 0, 0, 0});
+    try {
+        saveLabelFile(document, path);
+        ADD_FAILURE();
+    } catch (const FileError &error) {
+        EXPECT_TRUE(error.message().contains(QStringLiteral("prnbmp3.baf"))) << error.what();
+    }
+    EXPECT_EQ(readBytes(path), earlier);
 }

@@ -201,3 +201,82 @@ TEST(TextDataReading, RefusesDamagedFiles)
     // Garbage after a quoted text.
     EXPECT_TRUE(refusal(QByteArray(good).replace("\"AB\"", "\"AB\"x")).contains(QStringLiteral("after a quoted text")));
 }
+
+TEST(TextDataReading, SlotsBeyondWhatTheEditorsFieldsAllowAreDamage)
+{
+    LabelDocument document = twoLabels();
+    typeText(document, 1, QStringLiteral("A"));
+    const QByteArray good = writeTextData(document);
+    const QByteArray typed = TypedRecordLine;
+    // The record with one slot replaced by `value`.
+    const auto withSlot = [&](int slot, const QByteArray &value) {
+        QList<QByteArray> values = typed.split(',');
+        values[slot] = value;
+        return QByteArray(good).replace(typed, values.join(','));
+    };
+    // The edges of every bounded slot are taken.
+    for (const auto &[slot, value] : std::vector<std::pair<int, QByteArray>>{
+             {CharWidthSlot, "1000"}, {CharHeightSlot, "0"}, {LetterSpacingSlot, "-100"}, {LineSpacingSlot, "100"},
+             {CharRotationSlot, "359"}, {FontWeightSlot, "\"900\""}, {CharAlignmentSlot, "-1000"},
+             {LineAlignmentSlot, "-37800.5"}, {EffectCodeSlot, "6"}, {ShiftVerticalSlot, "-10"},
+             {ShiftHorizontalSlot, "10"}, {TextColourSlot, "-2147483648"}, {ShadowColourSlot, "99999999"}}) {
+        EXPECT_TRUE(refusal(withSlot(slot, value)).isEmpty()) << slot << ' ' << value.constData();
+    }
+    // Beyond them: refused, naming the label, the character and the value.
+    EXPECT_EQ(refusal(withSlot(ShiftVerticalSlot, "300")),
+              QStringLiteral("ptextdat.baf, line 10: label 1, character 1: a vertical effect shift of 300 is outside "
+                             "-10 to 10"));
+    for (const auto &[slot, value] : std::vector<std::pair<int, QByteArray>>{
+             {CharWidthSlot, "1000.5"}, {CharHeightSlot, "-1"}, {LetterSpacingSlot, "100.1"},
+             {CharRotationSlot, "720"}, {FontWeightSlot, "\"5000\""}, {CharAlignmentSlot, "2000"},
+             {LineAlignmentSlot, "1E+300"}, {EffectCodeSlot, "8"}, {ShiftHorizontalSlot, "-30"},
+             {ShiftHorizontalSlot, "\"1E9\""}}) {
+        EXPECT_TRUE(refusal(withSlot(slot, value)).contains(QStringLiteral("is outside"))) << slot << ' '
+                                                                                             << value.constData();
+    }
+}
+
+TEST(TextDataWriting, WhatCouldNotBeReadBackIsNotWritten)
+{
+    LabelDocument document = twoLabels();
+    typeText(document, 1, QStringLiteral("AB"));
+    document.CharAttr(1, 2)[ShiftHorizontalSlot] = Variant(10.5);
+    try {
+        writeTextData(document);
+        ADD_FAILURE();
+    } catch (const FileError &error) {
+        EXPECT_EQ(error.message(), QStringLiteral("label 1, character 2: a horizontal effect shift of 10.5 is outside "
+                                                  "-10 to 10"));
+    }
+    document.CharAttr(1, 2)[ShiftHorizontalSlot] = Variant(10.0);
+    document.sheet().SheetWidth = 1200; // the designer never makes it
+    EXPECT_THROW(writeTextData(document), FileError);
+}
+
+TEST(TextDataReading, TextDataLargerThanAnyDocumentIsRefusedUnread)
+{
+    // The largest document: 20 full labels of records with long face names.
+    SheetTemplate sheet = SheetTemplate::newTemplate();
+    sheet.LabelCount = 20;
+    for (int label = 1; label <= 20; ++label)
+        sheet.LabelGeometry[label] = {0, 0, 20, 20, 0, 0};
+    LabelDocument largest = LabelDocument::fromTemplate(sheet);
+    const QString text(LabelDocument::MaxPositions, QLatin1Char('W'));
+    for (int label = 1; label <= 20; ++label) {
+        typeText(largest, label, text);
+        for (int position = 1; position <= text.size(); ++position) {
+            AttrRecord &record = largest.CharAttr(label, position);
+            for (int slot : {CharWidthSlot, CharHeightSlot})
+                record[slot] = Variant(999.123456789012);
+            for (int slot : {LetterSpacingSlot, LineSpacingSlot, ShiftVerticalSlot, ShiftHorizontalSlot})
+                record[slot] = Variant(-9.12345678901234);
+            record[LineAlignmentSlot] = Variant(-1234567.89012345);
+            record[FaceNameSlot] = Variant(QString(63, QLatin1Char('F')));
+        }
+    }
+    const QByteArray bytes = writeTextData(largest);
+    EXPECT_LT(bytes.size(), MaxTextDataBytes);
+    EXPECT_TRUE(refusal(bytes).isEmpty());
+    EXPECT_TRUE(refusal(bytes + QByteArray(MaxTextDataBytes - bytes.size() + 1, ' '))
+                    .contains(QStringLiteral("more than any label document needs")));
+}

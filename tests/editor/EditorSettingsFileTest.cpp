@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include "core/Errors.h"
@@ -45,4 +47,33 @@ TEST(EditorSettingsFile, ADamagedFileIsRefusedAndLeftAlone)
     // Lines 1 and 5 to 8 are 16-bit: a spacing of 70000 does not fit.
     test::writeBytes(path, crlf({" 1 ", " 0 ", " 0 ", " 0 ", " 70000 ", " 0 ", " 0 ", " 0 "}));
     EXPECT_THROW(loadEditorSettings(folder.path()), FileError);
+}
+
+TEST(EditorSettingsFile, ADamagedFileGivesWayToTheDeliveredValuesAndIsRewrittenOnTheNextSave)
+{
+    test::TempFolder folder;
+    const QString path = folder.file(EditorSettingsFileName);
+    const QByteArray damaged = crlf({" 1 ", " 16777215 ", " garbage "});
+    test::writeBytes(path, damaged);
+
+    const LoadedEditorSettings loaded = loadEditorSettingsReporting(folder.path());
+    EXPECT_TRUE(loaded.fellBack());
+    EXPECT_EQ(loaded.settings, EditorSettings{});
+    // The message names the settings file, not the document.
+    EXPECT_TRUE(loaded.problem.contains(QDir::toNativeSeparators(path)));
+    EXPECT_TRUE(loaded.problem.contains(EditorSettingsFileName));
+    EXPECT_EQ(loaded.problem, damagedEditorSettingsMessage(path));
+    // Reading leaves the file as it was; the next save writes it whole.
+    EXPECT_EQ(test::readBytes(path), damaged);
+    EditorSettings chosen;
+    chosen.gridSpacing = 8;
+    ASSERT_TRUE(saveEditorSettings(folder.path(), chosen));
+    const LoadedEditorSettings again = loadEditorSettingsReporting(folder.path());
+    EXPECT_FALSE(again.fellBack());
+    EXPECT_EQ(again.settings, chosen);
+
+    // A missing file is no damage: it is written with the delivered values.
+    QFile::remove(path);
+    EXPECT_FALSE(loadEditorSettingsReporting(folder.path()).fellBack());
+    EXPECT_TRUE(QFileInfo::exists(path));
 }

@@ -343,3 +343,61 @@ TEST(Emf, BitmapsAreDrawn)
     EXPECT_EQ(picture.pixel(25, 37), Blue);
     EXPECT_EQ(picture.pixel(75, 37), Red);
 }
+
+// ---- What drawing may cost ----
+
+namespace {
+
+QString tooLargeRefusal(const QByteArray &bytes, const QString &name)
+{
+    try {
+        decodePicture(bytes, name, 15, 15);
+    } catch (const UserError &error) {
+        return error.message();
+    }
+    return QString();
+}
+
+} // namespace
+
+TEST(Metafile, FloodsOfRecordsAreRefusedAsTooLargeBeforeTheyAreConverted)
+{
+    // A small picture of 40,001 lines: more records than a picture may take.
+    WmfBytes wmf;
+    wmf.setWindowOrg(0, 0).setWindowExt(1000, 500).solidPen(colorRef(0, 0, 0)).selectObject(0);
+    for (int line = 0; line < 40'001; ++line)
+        wmf.record(0x0213, {quint16(line % 500), quint16(line % 1000)}); // LineTo
+    EXPECT_EQ(tooLargeRefusal(wmf.placeable(QRect(0, 0, 1000, 500), 1000), QStringLiteral("lines.wmf")),
+              QStringLiteral("画像が大きすぎます（96 × 48 ピクセル）。これより小さな画像をお使いください。"));
+    EXPECT_TRUE(tooLargeRefusal(wmf.plain(), QStringLiteral("lines.wmf")).contains(QStringLiteral("大きすぎます")));
+
+    EmfBytes emf;
+    for (int line = 0; line < 40'001; ++line)
+        emf.record(54, {quint32(line % 100), quint32(line % 50)}); // EMR_LINETO
+    EXPECT_EQ(tooLargeRefusal(emf.bytes(QRect(0, 0, 100, 50), EmfFrame), QStringLiteral("lines.emf")),
+              QStringLiteral("画像が大きすぎます（100 × 50 ピクセル）。これより小さな画像をお使いください。"));
+
+    // One record of a million points is as much drawing as a million records.
+    QByteArray points;
+    for (int point = 0; point < 1'100'000; ++point) {
+        const quint16 x = quint16(point % 100), y = quint16(point % 50);
+        points.append(char(x & 0xFF)).append(char(x >> 8)).append(char(y & 0xFF)).append(char(y >> 8));
+    }
+    QByteArray polyline;
+    for (quint32 value : {0u, 0u, 100u, 50u, 1'100'000u}) // bounds, point count
+        for (int i = 0; i < 4; ++i)
+            polyline.append(char((value >> (8 * i)) & 0xFF));
+    EmfBytes long16;
+    long16.rawRecord(87, polyline + points); // EMR_POLYLINE16
+    EXPECT_TRUE(tooLargeRefusal(long16.bytes(QRect(0, 0, 100, 50), EmfFrame), QStringLiteral("long.emf"))
+                    .contains(QStringLiteral("大きすぎます")));
+
+    // Within the budget a metafile of many records is still drawn.
+    EmfBytes many;
+    many.solidBrush(1, colorRef(255, 0, 0)).selectObject(1).nullPen();
+    for (int box = 0; box < 2000; ++box)
+        many.rectangle(box % 90, 0, box % 90 + 10, 50);
+    const QImage picture = decodePicture(many.bytes(QRect(0, 0, 100, 50), EmfFrame), QStringLiteral("many.emf"), 15, 15);
+    EXPECT_EQ(picture.size(), QSize(100, 50));
+    EXPECT_EQ(picture.pixel(5, 25), Red);
+}

@@ -78,25 +78,40 @@ bool isInk(const QImage &page, QPoint point)
 
 // A device whose paint engine refuses to begin or fails at the end, as a
 // printer does that cannot be reached or breaks off.
+// An exhausted one runs out of memory when a picture is drawn, as a PDF
+// engine does that cannot hold the page.
 class BrokenEngine : public QPaintEngine {
 public:
-    BrokenEngine(bool begins, bool ends) : begins_(begins), ends_(ends) {}
+    BrokenEngine(bool begins, bool ends, bool exhausted) : begins_(begins), ends_(ends), exhausted_(exhausted) {}
     bool begin(QPaintDevice *) override { return begins_; }
-    bool end() override { return ends_; }
+    bool end() override
+    {
+        ++ended;
+        return ends_;
+    }
     void updateState(const QPaintEngineState &) override {}
     void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override {}
+    void drawImage(const QRectF &, const QImage &, const QRectF &, Qt::ImageConversionFlags) override
+    {
+        if (exhausted_)
+            throw std::bad_alloc();
+    }
     void drawPolygon(const QPointF *, int, PolygonDrawMode) override {}
     Type type() const override { return QPaintEngine::User; }
+
+    int ended = 0;
 
 private:
     bool begins_;
     bool ends_;
+    bool exhausted_;
 };
 
 class BrokenDevice : public QPaintDevice {
 public:
-    BrokenDevice(bool begins, bool ends) : engine_(begins, ends) {}
+    BrokenDevice(bool begins, bool ends, bool exhausted = false) : engine_(begins, ends, exhausted) {}
     QPaintEngine *paintEngine() const override { return &engine_; }
+    int ended() const { return engine_.ended; }
 
 protected:
     int metric(PaintDeviceMetric metric) const override
@@ -411,9 +426,22 @@ TEST(PrintJobFailures, ReportsADeviceThatWillNotStartOrBreaksOff)
     QImage page(100, 100, QImage::Format_RGB32);
     EXPECT_EQ(printPage(page, deviceAt(0), document, {}, {}), PrintOutcome::CannotOpen);
 
-    for (PrintOutcome failure : {PrintOutcome::NoPrinter, PrintOutcome::CannotOpen, PrintOutcome::Failed})
+    for (PrintOutcome failure :
+         {PrintOutcome::NoPrinter, PrintOutcome::CannotOpen, PrintOutcome::Failed, PrintOutcome::OutOfMemory})
         EXPECT_FALSE(printFailureMessage(failure).isEmpty());
     EXPECT_TRUE(printFailureMessage(PrintOutcome::Printed).isEmpty());
+}
+
+TEST(PrintJobFailures, MemoryRunningOutEndsTheJobWithAnOutcomeNotAnAbort)
+{
+    LabelDocument document = labelledSheet(QStringLiteral("あ"));
+    addPicture(document, solidPicture(QSize(8, 8), Red), QPoint(0, 0), 0);
+    BrokenDevice exhausted(true, true, true);
+    EXPECT_EQ(printPage(exhausted, deviceAt(600), document, {}, {}), PrintOutcome::OutOfMemory);
+    EXPECT_EQ(exhausted.ended(), 1); // the page was closed all the same
+    // The same document prints where memory suffices.
+    BrokenDevice working(true, true);
+    EXPECT_EQ(printPage(working, deviceAt(600), document, {}, {}), PrintOutcome::Printed);
 }
 
 TEST(PrintJobOnPrinter, WritesOnePageNamedAfterTheProgram)

@@ -103,6 +103,35 @@ TEST(TemplateFileReading, RefusesDamagedFilesAndLeavesTheTemplateAsItWas)
     EXPECT_EQ(previous, sheetWithLabels(4));
 }
 
+TEST(TemplateFileReading, SheetsAndLabelsBeyondTheDesignersBoundsAreRefusedWithTheReason)
+{
+    const auto reason = [](const QByteArray &bytes) {
+        try {
+            readTemplateFile(bytes, SheetTemplate{}, QStringLiteral("big.fom"));
+        } catch (const FileError &error) {
+            return error.message();
+        }
+        return QString();
+    };
+    // 1000 mm is the largest the designer makes.
+    EXPECT_TRUE(reason(crlf({" 1000 ", " 1000 ", " 1 ", " 0  0  1000  1000  0  0 "})).isEmpty());
+    EXPECT_EQ(reason(crlf({" 1001 ", " 100 ", " 0 "})),
+              QStringLiteral("big.fom, line 1: the sheet of 1001 x 100 mm is larger than 1000 mm"));
+    EXPECT_EQ(reason(crlf({" 100 ", " 10000 ", " 0 "})),
+              QStringLiteral("big.fom, line 1: the sheet of 100 x 10000 mm is larger than 1000 mm"));
+    EXPECT_EQ(reason(crlf({" 100 ", " 100 ", " 2 ", " 0  0  20  20  0  0 ", " 0  0  20  10000  0  0 "})),
+              QStringLiteral("big.fom, line 5: label 2 of 20 x 10000 mm is larger than 1000 mm"));
+    // Offsets and print starts size nothing: any value stays as written.
+    EXPECT_TRUE(reason(crlf({" 100 ", " 100 ", " 1 ", " 30000 -30000  20  20  5000  5000 "})).isEmpty());
+
+    SheetTemplate sheet = SheetTemplate::newTemplate();
+    EXPECT_FALSE(sheetOutOfBounds(sheet));
+    sheet.LabelGeometry[1][LabelWidth] = 1001;
+    EXPECT_TRUE(sheetOutOfBounds(sheet));
+    sheet.LabelCount = 0; // a label above the count is no label
+    EXPECT_FALSE(sheetOutOfBounds(sheet));
+}
+
 TEST(TemplateFileOnDisk, SavesAndLoadsAndRefusesAMissingFile)
 {
     test::TempFolder folder;

@@ -13,6 +13,7 @@
 #include "app/QtPrompts.h"
 #include "app/SplashWindow.h"
 #include "core/Units.h"
+#include "widgets/InterfaceFont.h"
 
 int main(int argc, char *argv[])
 {
@@ -35,9 +36,7 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(QIcon(porkane::artwork::picture(QStringLiteral("porkane"), QSize(64, 64))));
 
-    QFont uiFont(QStringLiteral("IPAPGothic"));
-    uiFont.setPixelSize(12);
-    QApplication::setFont(uiFont);
+    porkane::useInterfaceFont();
 
     // Qt's own dialogs (file, colour, printer) in Japanese.
     QTranslator qtTranslator;

@@ -1,7 +1,7 @@
 #pragma once
 
 // The angle text box of the free turn: what the user typed becomes a whole
-// number of degrees from 0 to 360, or is refused with AngleRangeMessage.
+// number of degrees from 0 to 360, or is refused with AngleRangeMessage().
 
 #include <optional>
 
@@ -14,7 +14,7 @@ struct AngleEntry {
     // empty box), or the typed text unchanged when it is not a number.
     QString text;
     // The angle, or nothing when it is refused (outside 0 to 360, or not a
-    // number); the caller then shows AngleRangeMessage and changes nothing.
+    // number); the caller then shows AngleRangeMessage() and changes nothing.
     std::optional<int> degrees;
 };
 

@@ -248,7 +248,7 @@ bool ImagePasteModel::canAccept()
     if (!isIdle())
         return false;
     if (!hasPicture()) {
-        setStatus(NoPictureMessage);
+        setStatus(NoPictureMessage());
         return false;
     }
     return true;

@@ -31,7 +31,7 @@ QImage stretched(const QImage &picture, qint64 width, qint64 height)
     QImage result = withinMemory(
         [&] { return picture.scaled(int(width), int(height), Qt::IgnoreAspectRatio, Qt::FastTransformation); });
     if (result.isNull())
-        throw UserError(PictureTooLargeMessage.arg(width).arg(height));
+        throw UserError(PictureTooLargeMessage().arg(width).arg(height));
     return result;
 }
 

@@ -54,7 +54,7 @@ public:
 
     // The free turn from the angle text box: returns what the box shows
     // afterwards, and turns only when the angle is accepted; when
-    // entry.degrees is empty the caller shows AngleRangeMessage.
+    // entry.degrees is empty the caller shows AngleRangeMessage().
     AngleEntry turnByAngleText(const QString &angleText, const RowProgress &progress = {});
 
     // The result becomes the source copy stretched to `percent` of its size

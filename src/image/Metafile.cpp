@@ -45,7 +45,7 @@ qint32 s32At(const QByteArray &bytes, qsizetype at) { return qint32(u32At(bytes,
 
 [[noreturn]] void damaged(const QString &name)
 {
-    throw FileError(DamagedPictureMessage.arg(name));
+    throw FileError(DamagedPictureMessage().arg(name));
 }
 
 // A side in pixels of a length in twips.
@@ -79,7 +79,7 @@ struct DrawingCost {
 
 [[noreturn]] void tooLarge(qint64 width, qint64 height)
 {
-    throw UserError(PictureTooLargeMessage.arg(width).arg(height));
+    throw UserError(PictureTooLargeMessage().arg(width).arg(height));
 }
 
 // ---- WMF ----

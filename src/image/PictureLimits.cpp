@@ -10,7 +10,7 @@ namespace porkane {
 void checkPictureSize(qint64 width, qint64 height)
 {
     if (!pictureSizeAllowed(width, height))
-        throw UserError(PictureTooLargeMessage.arg(width).arg(height));
+        throw UserError(PictureTooLargeMessage().arg(width).arg(height));
 }
 
 QImage newPicture(qint64 width, qint64 height)
@@ -18,7 +18,7 @@ QImage newPicture(qint64 width, qint64 height)
     checkPictureSize(width, height);
     QImage picture = allocatePicture(width, height);
     if (picture.isNull())
-        throw OutOfMemoryError(PictureTooLargeMessage.arg(width).arg(height));
+        throw OutOfMemoryError(PictureTooLargeMessage().arg(width).arg(height));
     return picture;
 }
 

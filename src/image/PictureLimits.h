@@ -12,7 +12,7 @@
 
 namespace porkane {
 
-// Throws UserError with PictureTooLargeMessage when the size is not allowed
+// Throws UserError with PictureTooLargeMessage() when the size is not allowed
 // (a side of 0 or less is never allowed either).
 void checkPictureSize(qint64 width, qint64 height);
 

@@ -40,7 +40,7 @@ QImage readWithQt(const QByteArray &bytes, const QString &name)
     reader.setAllocationLimit(int(MaxPicturePixels * 4 / (1024 * 1024)) + 1);
     const QByteArray format = reader.format();
     if (!isTakenFormat(format))
-        throw FileError(NotAPictureMessage.arg(name));
+        throw FileError(NotAPictureMessage().arg(name));
 
     const int imageCount = format == "ico" || format == "cur" ? std::clamp(reader.imageCount(), 1, MaxIconImages) : 1;
     QImage best;
@@ -57,7 +57,7 @@ QImage readWithQt(const QByteArray &bytes, const QString &name)
             best = image;
     }
     if (best.isNull())
-        throw FileError(DamagedPictureMessage.arg(name));
+        throw FileError(DamagedPictureMessage().arg(name));
     return best;
 }
 
@@ -66,11 +66,11 @@ QImage readWithQt(const QByteArray &bytes, const QString &name)
 QImage usablePicture(const QImage &picture)
 {
     if (picture.isNull())
-        throw UserError(NoPictureMessage);
+        throw UserError(NoPictureMessage());
     checkPictureSize(picture.width(), picture.height());
     QImage opaque = opaqueRgb32(picture);
     if (opaque.isNull())
-        throw UserError(PictureTooLargeMessage.arg(picture.width()).arg(picture.height()));
+        throw UserError(PictureTooLargeMessage().arg(picture.width()).arg(picture.height()));
     return opaque;
 }
 
@@ -101,26 +101,26 @@ QImage loadPicture(const QString &path, int twipsPerPixelX, int twipsPerPixelY)
     const QFileInfo info(path);
     const QString name = info.fileName();
     if (!info.isFile())
-        throw FileError(CannotOpenPictureMessage.arg(name.isEmpty() ? path : name));
+        throw FileError(CannotOpenPictureMessage().arg(name.isEmpty() ? path : name));
     if (info.size() > MaxPictureFileBytes)
-        throw FileError(NotAPictureMessage.arg(name));
+        throw FileError(NotAPictureMessage().arg(name));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw FileError(CannotOpenPictureMessage.arg(name));
+        throw FileError(CannotOpenPictureMessage().arg(name));
     const QByteArray bytes = withinMemory([&] { return file.read(MaxPictureFileBytes + 1); });
     if (file.error() != QFileDevice::NoError)
-        throw FileError(CannotOpenPictureMessage.arg(name));
+        throw FileError(CannotOpenPictureMessage().arg(name));
     if (bytes.size() > MaxPictureFileBytes)
-        throw FileError(NotAPictureMessage.arg(name));
+        throw FileError(NotAPictureMessage().arg(name));
     if (bytes.isEmpty())
-        throw FileError(NotAPictureMessage.arg(name));
+        throw FileError(NotAPictureMessage().arg(name));
     return decodePicture(bytes, name, twipsPerPixelX, twipsPerPixelY);
 }
 
 QImage clipboardPicture(const QMimeData *data, int twipsPerPixelX, int twipsPerPixelY)
 {
     if (data == nullptr)
-        throw UserError(NoClipboardPictureMessage);
+        throw UserError(NoClipboardPictureMessage());
     if (data->hasImage()) {
         const QImage image = qvariant_cast<QImage>(data->imageData());
         if (!image.isNull())
@@ -132,7 +132,7 @@ QImage clipboardPicture(const QMimeData *data, int twipsPerPixelX, int twipsPerP
                 return loadPicture(url.toLocalFile(), twipsPerPixelX, twipsPerPixelY);
         }
     }
-    throw UserError(NoClipboardPictureMessage);
+    throw UserError(NoClipboardPictureMessage());
 }
 
 } // namespace porkane

@@ -27,11 +27,11 @@ QImage decodePicture(const QByteArray &bytes, const QString &name, int twipsPerP
 
 // A picture from elsewhere (QClipboard::image(), an image slot being
 // edited) made ready for the dialog: 32-bit RGB on white, within the size
-// limits. Throws UserError with NoPictureMessage for a null picture.
+// limits. Throws UserError with NoPictureMessage() for a null picture.
 QImage usablePicture(const QImage &picture);
 
 // The clipboard's picture: an image, or else the first picture file a file
-// manager copied. Throws UserError with NoClipboardPictureMessage when there
+// manager copied. Throws UserError with NoClipboardPictureMessage() when there
 // is neither.
 QImage clipboardPicture(const QMimeData *data, int twipsPerPixelX, int twipsPerPixelY);
 

@@ -50,7 +50,7 @@ constexpr int QuarterTurnBand = 64;
 QImage had(QImage picture, const QImage &from)
 {
     if (picture.isNull() && !from.isNull())
-        throw OutOfMemoryError(PictureTooLargeMessage.arg(from.width()).arg(from.height()));
+        throw OutOfMemoryError(PictureTooLargeMessage().arg(from.width()).arg(from.height()));
     return picture;
 }
 

@@ -55,7 +55,7 @@ FreeTurnGeometry freeTurnGeometry(QSize source, int degrees, int twipsPerPixelX,
 // Turned clockwise by `degrees` about the picture's centre: every result
 // pixel takes the colour of the nearest source pixel under the inverse turn;
 // result pixels whose source point falls outside the picture are white.
-// Reports once per result row. Throws UserError (PictureTooLargeMessage)
+// Reports once per result row. Throws UserError (PictureTooLargeMessage())
 // when the result would be larger than the program takes on; the angle is
 // not checked here (see readAngle).
 QImage turnFree(const QImage &source, int degrees, int twipsPerPixelX, int twipsPerPixelY,

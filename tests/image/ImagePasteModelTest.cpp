@@ -254,7 +254,7 @@ TEST(ImagePasteModel, TakingAPictureRunsBusyAndResetsTheScale)
 
     // A file that cannot be read: said in the status, the pictures kept.
     model.takePicture([]() -> std::optional<QImage> {
-        throw UserError(NotAPictureMessage.arg(QStringLiteral("broken.jpg")));
+        throw UserError(NotAPictureMessage().arg(QStringLiteral("broken.jpg")));
     });
     EXPECT_EQ(taken.count(), 1);
     EXPECT_TRUE(model.status().contains(QStringLiteral("broken.jpg")));
@@ -317,7 +317,7 @@ TEST(ImagePasteModel, AcceptingNeedsAPictureAndHandsOverTheResult)
 {
     ImagePasteModel empty;
     EXPECT_FALSE(empty.canAccept());
-    EXPECT_EQ(empty.status(), NoPictureMessage);
+    EXPECT_EQ(empty.status(), NoPictureMessage());
     EXPECT_TRUE(empty.canClose());
 
     EditedModel model(distinctPicture(120, 80));

@@ -237,17 +237,17 @@ TEST(PictureLoader, FilesThatCannotBeReadGiveAMessageNamingThem)
 {
     TempFolder folder;
     EXPECT_EQ(loadError(folder.file(QStringLiteral("missing.bmp"))),
-              CannotOpenPictureMessage.arg(QStringLiteral("missing.bmp")));
+              CannotOpenPictureMessage().arg(QStringLiteral("missing.bmp")));
     QDir(folder.path()).mkdir(QStringLiteral("folder.jpg"));
     EXPECT_EQ(loadError(folder.file(QStringLiteral("folder.jpg"))),
-              CannotOpenPictureMessage.arg(QStringLiteral("folder.jpg")));
+              CannotOpenPictureMessage().arg(QStringLiteral("folder.jpg")));
 
     writeBytes(folder.file(QStringLiteral("empty.gif")), QByteArray());
     EXPECT_EQ(loadError(folder.file(QStringLiteral("empty.gif"))),
-              NotAPictureMessage.arg(QStringLiteral("empty.gif")));
+              NotAPictureMessage().arg(QStringLiteral("empty.gif")));
     writeBytes(folder.file(QStringLiteral("notes.ico")), QByteArray("these are words, not a picture\n"));
     EXPECT_EQ(loadError(folder.file(QStringLiteral("notes.ico"))),
-              NotAPictureMessage.arg(QStringLiteral("notes.ico")));
+              NotAPictureMessage().arg(QStringLiteral("notes.ico")));
 }
 
 TEST(PictureLoader, HugePictureIsRefusedFromItsHeader)
@@ -255,13 +255,13 @@ TEST(PictureLoader, HugePictureIsRefusedFromItsHeader)
     TempFolder folder;
     const QString path = folder.file(QStringLiteral("claims.png"));
     writeBytes(path, pngClaiming(30000, 30000));
-    EXPECT_EQ(loadError(path), PictureTooLargeMessage.arg(30000).arg(30000));
+    EXPECT_EQ(loadError(path), PictureTooLargeMessage().arg(30000).arg(30000));
     writeBytes(path, pngClaiming(40000, 10));
-    EXPECT_EQ(loadError(path), PictureTooLargeMessage.arg(40000).arg(10));
+    EXPECT_EQ(loadError(path), PictureTooLargeMessage().arg(40000).arg(10));
     // A header claiming more than the file holds is damaged, whatever size.
     const QString bmpPath = folder.file(QStringLiteral("claims.bmp"));
     writeBytes(bmpPath, bmpClaiming(40000, 40000));
-    EXPECT_EQ(loadError(bmpPath), DamagedPictureMessage.arg(QStringLiteral("claims.bmp")));
+    EXPECT_EQ(loadError(bmpPath), DamagedPictureMessage().arg(QStringLiteral("claims.bmp")));
 }
 
 // ---- clipboard ----
@@ -298,7 +298,7 @@ TEST(ClipboardPicture, WithoutAPictureSaysSo)
             clipboardPicture(data, 15, 15);
             ADD_FAILURE() << "a picture came from nothing";
         } catch (const UserError &error) {
-            EXPECT_EQ(error.message(), NoClipboardPictureMessage);
+            EXPECT_EQ(error.message(), NoClipboardPictureMessage());
         }
     }
 }

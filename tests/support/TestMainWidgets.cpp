@@ -2,10 +2,15 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
+#include "widgets/InterfaceFont.h"
+
 int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    // The program's own font, so window sizes do not depend on the fonts a
+    // machine happens to have.
+    porkane::useInterfaceFont();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

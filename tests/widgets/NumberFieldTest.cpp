@@ -1,3 +1,5 @@
+#include <QApplication>
+#include <QFontInfo>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -50,4 +52,13 @@ TEST(NumberField, TakesAny16BitValueTypedButItsArrowsKeepToTheSpinnersRange)
     field.stepBy(-1);
     EXPECT_EQ(field.value(), 10);
     EXPECT_EQ(field.stepEnabled(), QAbstractSpinBox::StepNone);
+}
+
+TEST(InterfaceFont, IsTheIpaFontTheWindowsAreLaidOutFor)
+{
+    // The test main sets it as the program does; on a machine without
+    // fonts-ipafont this fails instead of every window measuring differently.
+    const QFontInfo shown(QApplication::font());
+    EXPECT_EQ(shown.family(), QStringLiteral("IPAPGothic"));
+    EXPECT_EQ(shown.pixelSize(), 12);
 }

@@ -339,7 +339,7 @@ QFrame *ImagePasteDialog::buildProgressBox()
     auto *column = new QVBoxLayout(box);
     column->setContentsMargins(18, 14, 18, 16);
     column->setSpacing(10);
-    auto *message = new QLabel(TurningMessage, box);
+    auto *message = new QLabel(TurningMessage(), box);
     message->setObjectName(QStringLiteral("progressMessage"));
     progressBar_ = new QProgressBar(box);
     progressBar_->setObjectName(QStringLiteral("progressBar"));
@@ -522,7 +522,7 @@ void ImagePasteDialog::turnByAngle()
     angleField_->setText(entry.text);
     if (!entry.degrees) {
         if (state_.prompts)
-            state_.prompts->tell(AngleRangeMessage, PromptIcon::Exclamation);
+            state_.prompts->tell(AngleRangeMessage(), PromptIcon::Exclamation);
         return;
     }
     model_.turnBy(*entry.degrees);

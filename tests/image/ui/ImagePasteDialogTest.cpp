@@ -170,7 +170,7 @@ TEST_F(PasteDialogTest, TheClipboardsPictureIsTakenLikeAFile)
     openNew();
     QGuiApplication::clipboard()->clear();
     click(QStringLiteral("clipboardButton"));
-    EXPECT_EQ(status(), NoClipboardPictureMessage);
+    EXPECT_EQ(status(), NoClipboardPictureMessage());
     EXPECT_FALSE(dialog->workbench().hasPicture());
 
     const QImage picture = distinctPicture(50, 20);
@@ -277,7 +277,7 @@ TEST_F(PasteDialogTest, TheProgressBoxIsUpWhileAQuarterTurnRunsAndButtonsAreIgno
     bool sawBox = false;
     QTimer::singleShot(0, dialog, [&] {
         sawBox = box->isVisible();
-        EXPECT_EQ(control<QLabel>(QStringLiteral("progressMessage"))->text(), TurningMessage);
+        EXPECT_EQ(control<QLabel>(QStringLiteral("progressMessage"))->text(), TurningMessage());
         EXPECT_EQ(bar->maximum(), 1000);
         EXPECT_EQ(dialog->busyState(), ImagePasteModel::Working);
         EXPECT_TRUE(BusyPointer::shown());
@@ -306,7 +306,7 @@ TEST_F(PasteDialogTest, AnAngleOutsideTheRangeIsRefusedWithTheMessage)
     openOn(picture, false, White);
     typeAngle(QStringLiteral("-5"));
     typeAngle(QStringLiteral("400"));
-    EXPECT_EQ(prompts.messages(), QStringList({AngleRangeMessage, AngleRangeMessage}));
+    EXPECT_EQ(prompts.messages(), QStringList({AngleRangeMessage(), AngleRangeMessage()}));
     EXPECT_EQ(dialog->picture(), picture);
 
     // An empty angle is 0, which leaves the picture as it is.
@@ -402,7 +402,7 @@ TEST_F(PasteDialogTest, AcceptingWithoutAPictureAddsNothing)
     click(QStringLiteral("acceptButton"));
     EXPECT_TRUE(status().isEmpty());
     dialog->accept();
-    EXPECT_EQ(status(), NoPictureMessage);
+    EXPECT_EQ(status(), NoPictureMessage());
     EXPECT_TRUE(finished.isEmpty());
     EXPECT_FALSE(dialog->ImageDialogAccepted());
     EXPECT_TRUE(dialog->isVisible());

@@ -22,7 +22,8 @@ QString tr(const char *text) { return QCoreApplication::translate("MergeData", t
 bool isUtf8(const QByteArray &bytes)
 {
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    (void)decoder.decode(bytes);
+    // decode() is lazy: the text must be made for errors to be seen.
+    const QString text = decoder.decode(bytes);
     return !decoder.hasError();
 }
 
@@ -94,8 +95,10 @@ MergeData parseMergeData(const QByteArray &input, const QString &name, TextEncod
     if (bytes.trimmed().isEmpty())
         throw FileError(tr("%1: データがありません（空のファイルです）。").arg(name));
 
+    // Bytes that are neither are read as UTF-8, so that the refusal names
+    // the row and field where they are.
     if (encoding == TextEncoding::Detect)
-        encoding = byteOrderMark || isUtf8(bytes) ? TextEncoding::Utf8 : TextEncoding::Cp932;
+        encoding = byteOrderMark || isUtf8(bytes) || !decodeCp932(bytes) ? TextEncoding::Utf8 : TextEncoding::Cp932;
     else if (encoding == TextEncoding::Cp932 && byteOrderMark)
         throw FileError(tr("%1: UTF-8 のファイルです（先頭に BOM があります）。").arg(name));
 

@@ -219,6 +219,8 @@ QString printFailure(PrintOutcome outcome, const PrintCommand &command)
     case PrintOutcome::Failed:
         return command.pdf.isEmpty() ? QStringLiteral("printing on %1 failed").arg(command.printer)
                                      : QStringLiteral("writing %1 failed").arg(command.pdf);
+    case PrintOutcome::OutOfMemory:
+        return QStringLiteral("there is not enough memory to print the page");
     }
     return QString();
 }

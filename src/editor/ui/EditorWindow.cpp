@@ -539,7 +539,7 @@ void EditorWindow::openImageDialog(ImagePasteDialog *dialog)
 void EditorWindow::changeEvent(QEvent *event)
 {
     SkinnedWindow::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange) {
+    if (event->type() == QEvent::WindowStateChange && toolbar_) {
         toolbar_->showMaximised(isMaximized());
     } else if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
         resume();

@@ -131,7 +131,7 @@ void ApplyFormat(LabelDocument &document, int label, FormatCommand command, int 
     case AlignLinesCentre:
     case AlignLinesBottom: {
         const double labelHeight =
-            toTwips(Millimetres{double(document.sheet().LabelGeometry[label][LabelHeight])}).value / twipsPerPixelY;
+            toPixels(Millimetres{double(document.sheet().LabelGeometry[label][LabelHeight])}, twipsPerPixelY).value;
         const double free = labelHeight - linesHeight(document, label, twipsPerPixelY);
         const double offset = command == AlignLinesTop ? 0.0 : command == AlignLinesCentre ? free / 2 : free;
         eachInLabel([&](AttrRecord &r) { r[LineAlignmentSlot] = Variant(offset); });

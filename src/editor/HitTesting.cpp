@@ -38,4 +38,15 @@ int imageAt(const LabelDocument &document, QPointF point, double zoom)
     return 0;
 }
 
+SheetHit hitAt(const LabelDocument &document, QPointF point, double zoom, int twipsPerPixel, bool imagesFirst)
+{
+    if (imagesFirst) {
+        if (const int image = imageAt(document, point, zoom))
+            return {0, image};
+    }
+    if (const int label = labelAt(document.sheet(), point, zoom, twipsPerPixel))
+        return {label, 0};
+    return {0, imageAt(document, point, zoom)};
+}
+
 } // namespace porkane

@@ -1,5 +1,7 @@
 #include "editor/TextEditing.h"
 
+#include <QCoreApplication>
+
 #include "core/Cp932.h"
 #include "core/Errors.h"
 
@@ -61,13 +63,14 @@ QString refusalOf(const LabelDocument &document, int label, const TextChange &ch
 {
     const qsizetype length = document.LabelText(label).size() - change.removed + change.inserted.size();
     if (length > LabelDocument::MaxPositions)
-        return QStringLiteral("１つのラベルに入力できるのは%1文字までです。").arg(LabelDocument::MaxPositions);
+        return QCoreApplication::translate("TextEditing", "１つのラベルに入力できるのは%1文字までです。")
+            .arg(LabelDocument::MaxPositions);
     QString missing;
     encodeCp932(change.inserted, &missing);
     if (!missing.isEmpty())
-        return QStringLiteral("「%1」は入力できない文字です。").arg(missing);
+        return QCoreApplication::translate("TextEditing", "「%1」は入力できない文字です。").arg(missing);
     if (change.inserted.contains(QLatin1Char('"')))
-        return QStringLiteral("「\"」は入力できない文字です。");
+        return QCoreApplication::translate("TextEditing", "「%1」は入力できない文字です。").arg(QLatin1Char('"'));
     return {};
 }
 
@@ -105,8 +108,13 @@ QString normalisedInput(const QString &typed)
     text.replace(QChar::LineSeparator, QLatin1Char('\n'));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    text.replace(QLatin1Char('"'), QChar(0xFF02));
-    return text;
+    return typedKeyText(text);
+}
+
+QString typedKeyText(const QString &keyText)
+{
+    QString text = keyText;
+    return text.replace(QLatin1Char('"'), QChar(0xFF02));
 }
 
 QString toBoxText(const QString &labelText)

@@ -44,6 +44,9 @@ void insertWithRecords(LabelDocument &document, int label, int start, const QStr
 // Typed text as it may enter a label: line breaks become CR LF, an ASCII
 // double quote (which the label file cannot store) the full-width "＂".
 QString normalisedInput(const QString &typed);
+// A key's text as it may enter a label: an ASCII double quote becomes the
+// full-width one; line breaks stay the text box's own.
+QString typedKeyText(const QString &keyText);
 
 // The text box shows a line break as one character; the label holds two.
 QString toBoxText(const QString &labelText);

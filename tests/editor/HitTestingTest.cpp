@@ -53,3 +53,17 @@ TEST(HitTesting, ImagesAreFoundInNumberOrderWithinTheirPictures)
     EXPECT_EQ(imageAt(document, {100, 55}, 1), 0); // on the edge
     EXPECT_EQ(imageAt(document, {250, 120}, 2), 2);
 }
+
+TEST(HitTesting, APressChoosesAnImageOverALabelOnlyWhenImagesComeFirst)
+{
+    LabelDocument document = LabelDocument::fromTemplate(overlapping());
+    // Over label 1, and a second one beside every label.
+    document.addImage(QImage(20, 10, QImage::Format_RGB32), {int(mm(11)), int(mm(11)), 0, 0, 0});
+    document.addImage(QImage(20, 10, QImage::Format_RGB32), {200, 200, 0, 0, 0});
+    const QPointF overLabel(mm(11) + 5, mm(11) + 5);
+    EXPECT_EQ(hitAt(document, overLabel, 1, 15, false), (SheetHit{1, 0}));
+    EXPECT_EQ(hitAt(document, overLabel, 1, 15, true), (SheetHit{0, 1}));
+    // Where there is no label the image is found either way.
+    EXPECT_EQ(hitAt(document, {205, 205}, 1, 15, false), (SheetHit{0, 2}));
+    EXPECT_EQ(hitAt(document, {5, 5}, 1, 15, true), SheetHit{});
+}

@@ -4,6 +4,8 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 
+#include "editor/TextEditing.h"
+
 namespace porkane {
 
 namespace {
@@ -56,9 +58,9 @@ void EditorTextBox::keyPressEvent(QKeyEvent *event)
         emit aboutToChange();
     // An ASCII double quote would end the text in the label file; it is
     // typed as the full-width one, caret and all.
-    if (event->text() == QLatin1String("\"")) {
-        QKeyEvent fullWidth(event->type(), event->key(), event->modifiers(), QString(QChar(0xFF02)),
-                            event->isAutoRepeat(), ushort(event->count()));
+    if (const QString stored = typedKeyText(event->text()); stored != event->text()) {
+        QKeyEvent fullWidth(event->type(), event->key(), event->modifiers(), stored, event->isAutoRepeat(),
+                            ushort(event->count()));
         QPlainTextEdit::keyPressEvent(&fullWidth);
         event->setAccepted(fullWidth.isAccepted());
         return;

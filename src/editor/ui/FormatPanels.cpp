@@ -1,7 +1,5 @@
 #include "editor/ui/FormatPanels.h"
 
-#include <cmath>
-
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -12,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "session/Prompts.h"
+#include "editor/FormatPanelRules.h"
 #include "editor/ui/EditorControls.h"
 
 namespace porkane {
@@ -41,13 +40,13 @@ EditorFormatPanel::EditorFormatPanel(const QString &title, const QString &prefix
 
     textColour_ = newSwatch(this);
     textColour_->setObjectName(name("TextColour"));
-    textColour_->setToolTip(QStringLiteral("文字色"));
+    textColour_->setToolTip(tr("文字色"));
 
     font_ = new QComboBox(this);
     font_->setObjectName(name("Font"));
     font_->setMinimumWidth(150);
     font_->setMaxVisibleItems(20);
-    font_->setPlaceholderText(QStringLiteral("（指定なし）"));
+    font_->setPlaceholderText(tr("（指定なし）"));
     font_->installEventFilter(this);
 
     width_ = makeNumberField(this, name("Width"), 0, MaxCharSize, 1);
@@ -57,14 +56,10 @@ EditorFormatPanel::EditorFormatPanel(const QString &title, const QString &prefix
     sizeBoth_ = new EditorUpDown(this);
     sizeBoth_->setObjectName(name("SizeBoth"));
     sizeBoth_->setRange(0, 10);
-    sizeBoth_->setToolTip(QStringLiteral("幅と高さを一緒に変えます"));
+    sizeBoth_->setToolTip(tr("幅と高さを一緒に変えます"));
     connect(sizeBoth_, &EditorUpDown::stepped, this, [this](EditorUpDown::Direction direction) {
-        for (QSpinBox *field : {width_, height_}) {
-            if (direction == EditorUpDown::Up && field->value() < field->maximum())
-                field->setValue(field->value() + 1);
-            else if (direction == EditorUpDown::Down && field->value() > 1)
-                field->setValue(field->value() - 1);
-        }
+        for (QSpinBox *field : {width_, height_})
+            field->setValue(sizeStepped(field->value(), direction == EditorUpDown::Up, field->maximum()));
     });
 
     letterSpacing_ = makeDecimalField(this, name("LetterSpacing"));
@@ -76,14 +71,14 @@ EditorFormatPanel::EditorFormatPanel(const QString &title, const QString &prefix
     boldWeight_->setObjectName(name("BoldWeight"));
     boldWeight_->addItems(Weights);
     boldWeight_->setCurrentText(QStringLiteral("900"));
-    boldWeight_->setToolTip(QStringLiteral("ボールドウェイト"));
+    boldWeight_->setToolTip(tr("ボールドウェイト"));
     boldWeight_->installEventFilter(this);
 
-    shadow_ = new QCheckBox(QStringLiteral("影文字"), this);
+    shadow_ = new QCheckBox(tr("影文字"), this);
     shadow_->setObjectName(name("Shadow"));
-    threeD_ = new QCheckBox(QStringLiteral("３Ｄ文字"), this);
+    threeD_ = new QCheckBox(tr("３Ｄ文字"), this);
     threeD_->setObjectName(name("ThreeD"));
-    outline_ = new QCheckBox(QStringLiteral("文字輪郭付き"), this);
+    outline_ = new QCheckBox(tr("文字輪郭付き"), this);
     outline_->setObjectName(name("Outline"));
     for (QCheckBox *box : {shadow_, threeD_, outline_})
         connect(box, &QCheckBox::toggled, this, [this, box](bool on) { effectBoxToggled(box, on); });
@@ -103,10 +98,10 @@ EditorFormatPanel::EditorFormatPanel(const QString &title, const QString &prefix
     auto *effectRow = new QHBoxLayout(effectGroup_);
     effectRow->setContentsMargins(0, 0, 0, 0);
     effectRow->setSpacing(10);
-    effectRow->addWidget(captioned(QStringLiteral("影文字色"), shadowColour_));
-    effectRow->addWidget(captioned(QStringLiteral("３Ｄ開始・輪郭色"), effectColour_));
-    effectRow->addWidget(captioned(QStringLiteral("縦ずらし量"), shiftVertical_));
-    effectRow->addWidget(captioned(QStringLiteral("横ずらし量"), shiftHorizontal_));
+    effectRow->addWidget(captioned(tr("影文字色"), shadowColour_));
+    effectRow->addWidget(captioned(tr("３Ｄ開始・輪郭色"), effectColour_));
+    effectRow->addWidget(captioned(tr("縦ずらし量"), shiftVertical_));
+    effectRow->addWidget(captioned(tr("横ずらし量"), shiftHorizontal_));
 }
 
 QWidget *EditorFormatPanel::captioned(const QString &text, QWidget *control)
@@ -177,7 +172,7 @@ InputFormat EditorFormatPanel::values() const
     format.faceName = font_->currentIndex() >= 0 ? font_->currentText()
                       : unlistedFace_.isEmpty()  ? QStringLiteral(" ")
                                                  : unlistedFace_;
-    format.effectCode = effectCodeOf(shadow_->isChecked(), threeD_->isChecked(), outline_->isChecked());
+    format.effectCode = effectBoxes().effectCode();
     format.shadowColour = shadowColour_->colour();
     format.shiftVertical = shiftVertical_->value();
     format.shiftHorizontal = shiftHorizontal_->value();
@@ -188,12 +183,12 @@ InputFormat EditorFormatPanel::values() const
 void EditorFormatPanel::showValues(const InputFormat &format)
 {
     textColour_->setColour(format.textColour);
-    width_->setValue(int(std::lround(format.charWidth)));
-    height_->setValue(int(std::lround(format.charHeight)));
+    width_->setValue(fieldNumber(format.charWidth, width_->minimum(), width_->maximum()));
+    height_->setValue(fieldNumber(format.charHeight, height_->minimum(), height_->maximum()));
     letterSpacing_->setValue(format.letterSpacing);
     lineSpacing_->setValue(format.lineSpacing);
-    charRotation_->setValue(int(std::lround(format.charRotation)));
-    lineRotation_->setValue(int(std::lround(format.lineRotation)));
+    charRotation_->setValue(fieldNumber(format.charRotation, charRotation_->minimum(), charRotation_->maximum()));
+    lineRotation_->setValue(fieldNumber(format.lineRotation, lineRotation_->minimum(), lineRotation_->maximum()));
     shadowColour_->setColour(format.shadowColour);
     effectColour_->setColour(format.effectColour);
     shiftVertical_->setValue(format.shiftVertical);
@@ -208,19 +203,31 @@ void EditorFormatPanel::chooseColour(ColourSwatch *swatch)
     emit focusBack();
 }
 
+EffectBoxes EditorFormatPanel::effectBoxes() const
+{
+    return {shadow_->isChecked(), threeD_->isChecked(), outline_->isChecked()};
+}
+
+void EditorFormatPanel::showEffectBoxes(const EffectBoxes &boxes)
+{
+    settingEffects_ = true;
+    shadow_->setChecked(boxes.shadow);
+    threeD_->setChecked(boxes.threeD);
+    outline_->setChecked(boxes.outline);
+    settingEffects_ = false;
+}
+
 void EditorFormatPanel::effectBoxToggled(QCheckBox *box, bool on)
 {
     if (settingEffects_)
         return;
-    // The shadow and the three-dimensional text exclude each other.
-    settingEffects_ = true;
-    if (on && box == shadow_)
-        threeD_->setChecked(false);
-    else if (on && box == threeD_)
-        shadow_->setChecked(false);
-    settingEffects_ = false;
+    const EffectBoxes::Box which = box == shadow_ ? EffectBoxes::Shadow
+                                   : box == threeD_ ? EffectBoxes::ThreeD
+                                                    : EffectBoxes::Outline;
+    const EffectBoxes boxes = effectBoxes().clicked(which, on);
+    showEffectBoxes(boxes);
     if (prefix_ == QLatin1String("input"))
-        effectGroup_->setEnabled(shadow_->isChecked() || threeD_->isChecked() || outline_->isChecked());
+        effectGroup_->setEnabled(boxes.anyTicked());
 }
 
 bool EditorFormatPanel::eventFilter(QObject *watched, QEvent *event)
@@ -239,7 +246,7 @@ bool EditorFormatPanel::eventFilter(QObject *watched, QEvent *event)
 // --- 入力書式 -------------------------------------------------------------------------------
 
 InputFormatPanel::InputFormatPanel(Prompts &prompts, QWidget *parent)
-    : EditorFormatPanel(QStringLiteral("入力書式"), QStringLiteral("input"), prompts, parent)
+    : EditorFormatPanel(tr("入力書式"), QStringLiteral("input"), prompts, parent)
 {
     setObjectName(QStringLiteral("inputFormatPanel"));
     const auto toggle = [this](const char *role, const QString &icon, const QString &tip) {
@@ -248,25 +255,25 @@ InputFormatPanel::InputFormatPanel(Prompts &prompts, QWidget *parent)
         connect(button, &PictureButton::clicked, this, [this, button] { setToggle(button, !button->isOn()); });
         return button;
     };
-    bold_ = toggle("Bold", QStringLiteral("format-bold"), QStringLiteral("ボールド"));
-    italic_ = toggle("Italic", QStringLiteral("format-italic"), QStringLiteral("イタリック"));
-    underline_ = toggle("Underline", QStringLiteral("format-underline"), QStringLiteral("アンダーライン"));
-    strikeOut_ = toggle("StrikeOut", QStringLiteral("format-strike-out"), QStringLiteral("取り消し線"));
+    bold_ = toggle("Bold", QStringLiteral("format-bold"), tr("ボールド"));
+    italic_ = toggle("Italic", QStringLiteral("format-italic"), tr("イタリック"));
+    underline_ = toggle("Underline", QStringLiteral("format-underline"), tr("アンダーライン"));
+    strikeOut_ = toggle("StrikeOut", QStringLiteral("format-strike-out"), tr("取り消し線"));
 
     auto *layout = new QVBoxLayout(this);
     layout->setSpacing(5);
-    layout->addWidget(row({captioned(QStringLiteral("文字色"), textColour_),
-                           captioned(QStringLiteral("フォント名"), font_)}));
-    layout->addWidget(row({captioned(QStringLiteral("文字サイズ"),
-                                     row({caption(QStringLiteral("幅："), this), width_,
-                                          caption(QStringLiteral("高："), this), height_, sizeBoth_},
+    layout->addWidget(row({captioned(tr("文字色"), textColour_),
+                           captioned(tr("フォント名"), font_)}));
+    layout->addWidget(row({captioned(tr("文字サイズ"),
+                                     row({caption(tr("幅："), this), width_,
+                                          caption(tr("高："), this), height_, sizeBoth_},
                                          false)),
-                           captioned(QStringLiteral("文字飾り"),
+                           captioned(tr("文字飾り"),
                                      row({bold_, italic_, underline_, strikeOut_, boldWeight_}, false))}));
-    layout->addWidget(row({captioned(QStringLiteral("字間"), letterSpacing_),
-                           captioned(QStringLiteral("行間"), lineSpacing_),
-                           captioned(QStringLiteral("文字回転"), charRotation_),
-                           captioned(QStringLiteral("行回転角"), lineRotation_)}));
+    layout->addWidget(row({captioned(tr("字間"), letterSpacing_),
+                           captioned(tr("行間"), lineSpacing_),
+                           captioned(tr("文字回転"), charRotation_),
+                           captioned(tr("行回転角"), lineRotation_)}));
     layout->addWidget(row({shadow_, threeD_, outline_}));
     layout->addWidget(effectGroup_);
     layout->addStretch(1);
@@ -282,7 +289,7 @@ void InputFormatPanel::setToggle(PanelButton *button, bool on)
 void InputFormatPanel::updateEnabledControls()
 {
     boldWeight_->setEnabled(bold_->isOn());
-    effectGroup_->setEnabled(shadow_->isChecked() || threeD_->isChecked() || outline_->isChecked());
+    effectGroup_->setEnabled(effectBoxes().anyTicked());
 }
 
 InputFormat InputFormatPanel::values() const
@@ -303,16 +310,14 @@ void InputFormatPanel::setValues(const InputFormat &format)
     italic_->setOn(format.italic);
     underline_->setOn(format.underline);
     strikeOut_->setOn(format.strikeOut);
-    shadow_->setChecked(hasShadow(format.effectCode));
-    threeD_->setChecked(hasThreeD(format.effectCode));
-    outline_->setChecked(hasOutline(format.effectCode));
+    showEffectBoxes(EffectBoxes::of(format.effectCode));
     updateEnabledControls();
 }
 
 // --- 書式変更 -------------------------------------------------------------------------------
 
 ChangeFormatPanel::ChangeFormatPanel(Prompts &prompts, QWidget *parent)
-    : EditorFormatPanel(QStringLiteral("書式変更"), QStringLiteral("change"), prompts, parent)
+    : EditorFormatPanel(tr("書式変更"), QStringLiteral("change"), prompts, parent)
 {
     setObjectName(QStringLiteral("changeFormatPanel"));
     const auto apply = [this](FormatCommand command, const char *icon, const QString &caption) {
@@ -321,47 +326,47 @@ ChangeFormatPanel::ChangeFormatPanel(Prompts &prompts, QWidget *parent)
 
     auto *layout = new QVBoxLayout(this);
     layout->setSpacing(5);
-    layout->addWidget(row({captioned(QStringLiteral("文字色"),
-                                     row({textColour_, apply(ApplyColour, "apply", QStringLiteral("文字色設定反映"))},
+    layout->addWidget(row({captioned(tr("文字色"),
+                                     row({textColour_, apply(ApplyColour, "apply", tr("文字色設定反映"))},
                                          false)),
-                           captioned(QStringLiteral("フォント名"),
-                                     row({font_, apply(ApplyFont, "apply", QStringLiteral("フォント設定反映"))},
+                           captioned(tr("フォント名"),
+                                     row({font_, apply(ApplyFont, "apply", tr("フォント設定反映"))},
                                          false))}));
     layout->addWidget(row(
-        {captioned(QStringLiteral("文字サイズ"),
-                   row({caption(QStringLiteral("幅："), this), width_, caption(QStringLiteral("高："), this), height_,
-                        sizeBoth_, apply(ApplySize, "apply", QStringLiteral("文字サイズ設定反映"))},
+        {captioned(tr("文字サイズ"),
+                   row({caption(tr("幅："), this), width_, caption(tr("高："), this), height_,
+                        sizeBoth_, apply(ApplySize, "apply", tr("文字サイズ設定反映"))},
                        false)),
-         captioned(QStringLiteral("文字飾り"),
-                   row({apply(ApplyBold, "format-bold", QStringLiteral("ボールド")),
-                        apply(ApplyItalic, "format-italic", QStringLiteral("イタリック")),
-                        apply(ApplyUnderline, "format-underline", QStringLiteral("アンダーライン")),
-                        apply(ApplyStrikeOut, "format-strike-out", QStringLiteral("取り消し線")),
-                        apply(ApplyPlain, "format-plain", QStringLiteral("ボールド（標準に戻す）")), boldWeight_},
+         captioned(tr("文字飾り"),
+                   row({apply(ApplyBold, "format-bold", tr("ボールド")),
+                        apply(ApplyItalic, "format-italic", tr("イタリック")),
+                        apply(ApplyUnderline, "format-underline", tr("アンダーライン")),
+                        apply(ApplyStrikeOut, "format-strike-out", tr("取り消し線")),
+                        apply(ApplyPlain, "format-plain", tr("ボールド（標準に戻す）")), boldWeight_},
                        false))}));
     layout->addWidget(row(
-        {captioned(QStringLiteral("字間"),
-                   row({letterSpacing_, apply(ApplyLetterSpacing, "apply", QStringLiteral("字間設定反映"))}, false)),
-         captioned(QStringLiteral("行間"),
-                   row({lineSpacing_, apply(ApplyLineSpacing, "apply", QStringLiteral("行間設定反映"))}, false)),
-         captioned(QStringLiteral("文字回転"),
-                   row({charRotation_, apply(ApplyCharRotation, "apply", QStringLiteral("文字回転設定反映"))}, false)),
-         captioned(QStringLiteral("行回転角"),
-                   row({lineRotation_, apply(ApplyLineRotation, "apply", QStringLiteral("行回転設定反映"))},
+        {captioned(tr("字間"),
+                   row({letterSpacing_, apply(ApplyLetterSpacing, "apply", tr("字間設定反映"))}, false)),
+         captioned(tr("行間"),
+                   row({lineSpacing_, apply(ApplyLineSpacing, "apply", tr("行間設定反映"))}, false)),
+         captioned(tr("文字回転"),
+                   row({charRotation_, apply(ApplyCharRotation, "apply", tr("文字回転設定反映"))}, false)),
+         captioned(tr("行回転角"),
+                   row({lineRotation_, apply(ApplyLineRotation, "apply", tr("行回転設定反映"))},
                        false))}));
     layout->addWidget(row(
-        {captioned(QStringLiteral("文字揃え"),
-                   row({apply(AlignCharsTop, "align-chars-top", QStringLiteral("文字上揃え")),
-                        apply(AlignCharsCentre, "align-chars-centre", QStringLiteral("文字センター揃え")),
-                        apply(AlignCharsBottom, "align-chars-bottom", QStringLiteral("文字下揃え"))},
+        {captioned(tr("文字揃え"),
+                   row({apply(AlignCharsTop, "align-chars-top", tr("文字上揃え")),
+                        apply(AlignCharsCentre, "align-chars-centre", tr("文字センター揃え")),
+                        apply(AlignCharsBottom, "align-chars-bottom", tr("文字下揃え"))},
                        false)),
-         captioned(QStringLiteral("行揃え"),
-                   row({apply(AlignLinesTop, "align-lines-top", QStringLiteral("行上揃え")),
-                        apply(AlignLinesCentre, "align-lines-centre", QStringLiteral("行センター揃え")),
-                        apply(AlignLinesBottom, "align-lines-bottom", QStringLiteral("行下揃え"))},
+         captioned(tr("行揃え"),
+                   row({apply(AlignLinesTop, "align-lines-top", tr("行上揃え")),
+                        apply(AlignLinesCentre, "align-lines-centre", tr("行センター揃え")),
+                        apply(AlignLinesBottom, "align-lines-bottom", tr("行下揃え"))},
                        false))}));
 
-    effectsShown_ = new QCheckBox(QStringLiteral("影文字設定"), this);
+    effectsShown_ = new QCheckBox(tr("影文字設定"), this);
     effectsShown_->setObjectName(QStringLiteral("changeEffectsShown"));
     layout->addWidget(effectsShown_);
 
@@ -373,7 +378,7 @@ ChangeFormatPanel::ChangeFormatPanel(Prompts &prompts, QWidget *parent)
     effectsLayout->setSpacing(4);
     effectsLayout->addWidget(row({shadow_, threeD_, outline_}));
     effectsLayout->addWidget(
-        row({effectGroup_, apply(ApplyEffects, "apply", QStringLiteral("影文字設定反映"))}));
+        row({effectGroup_, apply(ApplyEffects, "apply", tr("影文字設定反映"))}));
     QSizePolicy keepRoom = effects->sizePolicy();
     keepRoom.setRetainSizeWhenHidden(true);
     effects->setSizePolicy(keepRoom);

@@ -11,6 +11,7 @@
 #include <QStringList>
 
 #include "editor/ApplyFormat.h"
+#include "editor/FormatPanelRules.h"
 #include "format/InputFormat.h"
 
 class QCheckBox;
@@ -47,6 +48,8 @@ protected:
     void showValues(const InputFormat &format);
     void setFace(const QString &faceName);
     void setWeight(double weight);
+    EffectBoxes effectBoxes() const;
+    void showEffectBoxes(const EffectBoxes &boxes);
 
     // The controls, built by the constructor.
     QString prefix_;

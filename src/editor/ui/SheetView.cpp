@@ -1,23 +1,17 @@
 #include "editor/ui/SheetView.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include <QGridLayout>
 #include <QPainter>
 #include <QResizeEvent>
 #include <QScrollBar>
 
-#include "core/Rounding.h"
+#include "core/Units.h"
+#include "editor/SheetScrolling.h"
+#include "render/SheetGuides.h"
 
 namespace porkane {
-
-namespace {
-
-// nearest16, held to the scroll bar's range instead of failing.
-int nearestUnits(double value) { return int(std::clamp(roundHalfEven(value), 0.0, 32767.0)); }
-
-} // namespace
 
 // --- Picture3 -------------------------------------------------------------------------------
 
@@ -59,13 +53,7 @@ void SheetViewPicture::paintEvent(QPaintEvent *event)
     painter.fillRect(event->rect(), Qt::white);
     if (image_ && !image_->isNull())
         painter.drawImage(event->rect().topLeft(), *image_, event->rect());
-    if (!guides_.empty()) {
-        QPen guide(QColor(0x3c, 0x7d, 0xc4));
-        guide.setStyle(Qt::DotLine);
-        painter.setPen(guide);
-        for (const QLineF &line : guides_)
-            painter.drawLine(line);
-    }
+    drawSheetGuides(painter, guides_);
     if (!marks_.isNull())
         painter.drawImage(marksTarget_, marks_);
 }
@@ -95,11 +83,11 @@ SheetViewport::SheetViewport(QWidget *parent) : QWidget(parent)
         bar->setFocusPolicy(Qt::NoFocus);
     }
     connect(vertical_, &QScrollBar::valueChanged, this, [this](int value) {
-        topTwips_ = qint16(-value * 10);
+        topTwips_ = viewOffsetTwips(value);
         placeView();
     });
     connect(horizontal_, &QScrollBar::valueChanged, this, [this](int value) {
-        leftTwips_ = qint16(-value * 10);
+        leftTwips_ = viewOffsetTwips(value);
         placeView();
     });
 
@@ -127,11 +115,11 @@ void SheetViewport::setViewSize(QSize size)
 void SheetViewport::UpdateScrollBars()
 {
     const auto update = [](QScrollBar *bar, double portTwips, double viewTwips, int &position) {
-        if (portTwips < viewTwips) {
-            const int maximum = nearestUnits((viewTwips - portTwips) / 10);
-            bar->setMaximum(maximum);
-            bar->setSingleStep(std::max(1, nearestUnits(maximum / 20.0)));
-            bar->setPageStep(std::max(1, nearestUnits(maximum / 5.0)));
+        const ScrollRange range = scrollRangeFor(portTwips, viewTwips);
+        if (range.needed) {
+            bar->setMaximum(range.maximum);
+            bar->setSingleStep(range.smallChange);
+            bar->setPageStep(range.largeChange);
             bar->setEnabled(true);
         } else {
             bar->setEnabled(false);
@@ -139,17 +127,17 @@ void SheetViewport::UpdateScrollBars()
             position = 0;
         }
     };
-    update(vertical_, double(viewport_->height()) * twipsPerPixelY_, double(picture_->height()) * twipsPerPixelY_,
+    const auto twips = [](int pixels, int twipsPerPixel) { return toTwips(Pixels{double(pixels)}, twipsPerPixel).value; };
+    update(vertical_, twips(viewport_->height(), twipsPerPixelY_), twips(picture_->height(), twipsPerPixelY_),
            topTwips_);
-    update(horizontal_, double(viewport_->width()) * twipsPerPixelX_, double(picture_->width()) * twipsPerPixelX_,
+    update(horizontal_, twips(viewport_->width(), twipsPerPixelX_), twips(picture_->width(), twipsPerPixelX_),
            leftTwips_);
     placeView();
 }
 
 void SheetViewport::placeView()
 {
-    picture_->move(int(std::lround(double(leftTwips_) / twipsPerPixelX_)),
-                   int(std::lround(double(topTwips_) / twipsPerPixelY_)));
+    picture_->move(viewOffsetPixels(leftTwips_, twipsPerPixelX_), viewOffsetPixels(topTwips_, twipsPerPixelY_));
 }
 
 bool SheetViewport::eventFilter(QObject *watched, QEvent *event)

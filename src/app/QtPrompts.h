@@ -7,8 +7,9 @@
 namespace porkane {
 
 // The program's prompts: Qt message boxes titled "ぽるかね" with Japanese
-// buttons, and Qt's file, colour and printer dialogs. File dialogs open in
-// the folder used last, at first the user's home.
+// buttons, Qt's file and colour dialogs, and the program's printer-setup
+// dialog. File dialogs open in the folder used last, at first the user's
+// home.
 class QtPrompts : public Prompts {
 public:
     QtPrompts();

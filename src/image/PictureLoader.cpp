@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -18,13 +19,9 @@ namespace porkane {
 
 namespace {
 
-// Formats Qt reads for us. Others Qt may know (TIFF, WebP, SVG, ...) are not
-// taken, so every file goes through a reader we have tried.
-bool isTakenFormat(const QByteArray &format)
-{
-    static const QByteArrayList taken{"bmp", "dib", "jpeg", "jpg", "gif", "ico", "cur", "png"};
-    return taken.contains(format.toLower());
-}
+// The extensions the open dialog has always offered, in its order.
+const QStringList FirstExtensions{QStringLiteral("bmp"), QStringLiteral("jpg"), QStringLiteral("gif"),
+                                  QStringLiteral("ico"), QStringLiteral("wmf"), QStringLiteral("emf")};
 
 // An icon holds several pictures; the largest shows best on a label.
 constexpr int MaxIconImages = 256;
@@ -38,8 +35,9 @@ QImage readWithQt(const QByteArray &bytes, const QString &name)
     reader.setDecideFormatFromContent(true);
     // Our own size limit decides; Qt's default one is lower.
     reader.setAllocationLimit(int(MaxPicturePixels * 4 / (1024 * 1024)) + 1);
+    // Any format Qt has a reader for: the dialog offers them all.
     const QByteArray format = reader.format();
-    if (!isTakenFormat(format))
+    if (format.isEmpty())
         throw FileError(NotAPictureMessage().arg(name));
 
     const int imageCount = format == "ico" || format == "cur" ? std::clamp(reader.imageCount(), 1, MaxIconImages) : 1;
@@ -62,6 +60,29 @@ QImage readWithQt(const QByteArray &bytes, const QString &name)
 }
 
 } // namespace
+
+QStringList pictureFileExtensions()
+{
+    QStringList extensions = FirstExtensions;
+    for (const QByteArray &format : QImageReader::supportedImageFormats()) {
+        const QString extension = QString::fromLatin1(format).toLower();
+        if (!extensions.contains(extension))
+            extensions.append(extension);
+    }
+    return extensions;
+}
+
+QString pictureFileFilter()
+{
+    const QStringList extensions = pictureFileExtensions();
+    QStringList patterns;
+    for (const QString &extension : extensions)
+        patterns.append(QStringLiteral("*.") + extension);
+    // File names here tell the cases apart.
+    for (const QString &extension : extensions)
+        patterns.append(QStringLiteral("*.") + extension.toUpper());
+    return QCoreApplication::translate("PictureLoader", "画像ファイル (%1)").arg(patterns.join(QLatin1Char(' ')));
+}
 
 QImage usablePicture(const QImage &picture)
 {

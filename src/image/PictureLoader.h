@@ -1,7 +1,8 @@
 #pragma once
 
 // Pictures for the image paste dialog, from a file or from the clipboard.
-// Files: BMP, JPEG, GIF, ICO (and PNG) through Qt's readers, WMF and EMF as
+// Files: every format Qt has a reader for (BMP, JPEG, GIF, ICO, PNG, and
+// SVG, WebP, TIFF, ... where their plug-ins are installed), WMF and EMF as
 // metafiles drawn at their own size; the kind is judged by the file's
 // contents, not its name. Every picture comes back in 32-bit RGB with
 // see-through parts laid on white. A picture that cannot be had throws a
@@ -10,6 +11,7 @@
 #include <QByteArray>
 #include <QImage>
 #include <QString>
+#include <QStringList>
 
 class QMimeData;
 
@@ -17,6 +19,14 @@ namespace porkane {
 
 // Files larger than this are not pictures we can take on.
 inline constexpr qint64 MaxPictureFileBytes = 512LL * 1024 * 1024;
+
+// The extensions of the files loadPicture() reads: bmp, jpg, gif, ico, wmf
+// and emf first, as the open dialog has always listed them, then every
+// other format Qt reads here, each once, in lower case.
+QStringList pictureFileExtensions();
+// The open dialog's filter for those files, each pattern also in upper
+// case: "画像ファイル (*.bmp *.jpg ... *.BMP ...)".
+QString pictureFileFilter();
 
 // Twips per screen pixel size metafiles, which have a size in inches or
 // millimetres rather than in pixels.

@@ -1,11 +1,15 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QTimer>
 #include <gtest/gtest.h>
 
 #include "app/QtPrompts.h"
+#include "print/ui/PrinterSetupDialog.h"
+#include "widgets/PictureButton.h"
 
 using namespace porkane;
 
@@ -97,6 +101,44 @@ TEST(QtPrompts, TheSaveDialogLeavesOverwritingToTheCallerAndAddsTheExtension)
         dialog->reject();
     });
     EXPECT_EQ(prompts.openFileName(LabelFileFilter), std::nullopt);
+}
+
+TEST(QtPrompts, ThePrinterDialogIsTheProgramsPrinterSetup)
+{
+    QtPrompts prompts;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageSize(QPageSize(QPageSize::B5));
+    const auto pressWhenShown = [](const char *button) {
+        whenShown<PrinterSetupDialog>([button](PrinterSetupDialog *dialog) {
+            EXPECT_EQ(dialog->windowTitle(), QStringLiteral("プリンタの設定"));
+            auto *pressed = dialog->findChild<PictureButton *>(QLatin1String(button));
+            if (!pressed) {
+                ADD_FAILURE() << "no " << button;
+                dialog->reject();
+                return;
+            }
+            pressed->click();
+        });
+    };
+
+    pressWhenShown("cancelButton");
+    EXPECT_FALSE(prompts.choosePrinter(printer));
+    EXPECT_EQ(printer.outputFormat(), QPrinter::PdfFormat);
+    EXPECT_EQ(printer.pageLayout().pageSize().id(), QPageSize::B5);
+
+    // OK: the printer chosen (the system's default at first), or without
+    // any printer the PDF file printer as it was.
+    pressWhenShown("okButton");
+    EXPECT_TRUE(prompts.choosePrinter(printer));
+    const QStringList queues = QPrinterInfo::availablePrinterNames();
+    if (queues.isEmpty()) {
+        EXPECT_EQ(printer.outputFormat(), QPrinter::PdfFormat);
+        EXPECT_EQ(printer.pageLayout().pageSize().id(), QPageSize::B5);
+    } else {
+        EXPECT_EQ(printer.outputFormat(), QPrinter::NativeFormat);
+        EXPECT_TRUE(queues.contains(printer.printerName())) << printer.printerName().toStdString();
+    }
 }
 
 TEST(QtPrompts, TextAndFilterHelpers)

@@ -2,7 +2,9 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QImageReader>
 #include <QImageWriter>
+#include <QSet>
 #include <QMimeData>
 #include <QUrl>
 
@@ -229,6 +231,77 @@ TEST(PictureLoader, JudgesTheKindByContentNotByName)
     const QString path = folder.file(QStringLiteral("really-a-png.bmp"));
     writeBytes(path, encoded(distinctPicture(3, 3), "png"));
     EXPECT_EQ(loadPicture(path, 15, 15), distinctPicture(3, 3));
+}
+
+TEST(PictureLoader, ReadsEveryFormatItsFilterOffers)
+{
+    // Only BMP, JPEG, GIF, ICO and PNG used to be taken, though the filter
+    // should list, and Qt reads, WebP, TIFF and the others here too.
+    TempFolder folder;
+    const QImage picture = distinctPicture(16, 16);
+    const QList<QByteArray> writable = QImageWriter::supportedImageFormats();
+    QStringList tried;
+    for (const QString &extension : pictureFileExtensions()) {
+        const QByteArray format = extension.toLatin1();
+        if (!writable.contains(format))
+            continue;
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        // A writer with rules of its own (sizes, depths) has nothing to show.
+        if (!QImageWriter(&buffer, format).write(picture))
+            continue;
+        const QString path = folder.file(QStringLiteral("picture.") + extension);
+        writeBytes(path, bytes);
+        try {
+            EXPECT_EQ(loadPicture(path, 15, 15).size(), picture.size()) << format.constData();
+        } catch (const UserError &error) {
+            ADD_FAILURE() << format.constData() << ": " << error.message().toStdString();
+        }
+        tried.append(extension);
+    }
+    for (const char *format : {"bmp", "jpg", "png", "webp", "tiff"}) {
+        if (writable.contains(format))
+            EXPECT_TRUE(tried.contains(QLatin1String(format))) << format;
+    }
+}
+
+TEST(PictureLoader, ReadsSvgAtItsOwnSizeOnWhite)
+{
+    TempFolder folder;
+    const QString path = folder.file(QStringLiteral("drawing.svg"));
+    writeBytes(path, QByteArray("<svg xmlns='http://www.w3.org/2000/svg' width='20' height='10'>"
+                                "<rect x='0' y='0' width='10' height='10' fill='#ff0000'/></svg>"));
+    const QImage loaded = loadPicture(path, 15, 15);
+    EXPECT_EQ(loaded.size(), QSize(20, 10));
+    EXPECT_EQ(loaded.pixel(5, 5), qRgb(255, 0, 0));
+    EXPECT_EQ(loaded.pixel(15, 5), White);
+}
+
+TEST(PictureFileFilter, ListsTheFamiliarKindsFirstThenEveryOtherReadableOne)
+{
+    const QStringList extensions = pictureFileExtensions();
+    ASSERT_GE(extensions.size(), 6);
+    EXPECT_EQ(extensions.mid(0, 6), (QStringList{QStringLiteral("bmp"), QStringLiteral("jpg"), QStringLiteral("gif"),
+                                                 QStringLiteral("ico"), QStringLiteral("wmf"), QStringLiteral("emf")}));
+    for (const QByteArray &format : QImageReader::supportedImageFormats())
+        EXPECT_TRUE(extensions.contains(QString::fromLatin1(format))) << format.constData();
+    EXPECT_TRUE(extensions.contains(QStringLiteral("png")));
+    EXPECT_TRUE(extensions.contains(QStringLiteral("svg")));
+    EXPECT_EQ(QSet<QString>(extensions.cbegin(), extensions.cend()).size(), extensions.size());
+
+    const QString filter = pictureFileFilter();
+    EXPECT_TRUE(filter.startsWith(QStringLiteral("画像ファイル (*.bmp *.jpg *.gif *.ico *.wmf *.emf *.")))
+        << filter.toStdString();
+    ASSERT_TRUE(filter.endsWith(QLatin1Char(')')));
+    const qsizetype open = filter.indexOf(QLatin1Char('('));
+    const QStringList patterns = filter.mid(open + 1, filter.size() - open - 2).split(QLatin1Char(' '));
+    EXPECT_EQ(patterns.size(), 2 * extensions.size());
+    // File names here tell the cases apart.
+    for (const QString &extension : extensions) {
+        EXPECT_TRUE(patterns.contains(QStringLiteral("*.") + extension)) << extension.toStdString();
+        EXPECT_TRUE(patterns.contains(QStringLiteral("*.") + extension.toUpper())) << extension.toStdString();
+    }
 }
 
 // ---- refusing ----

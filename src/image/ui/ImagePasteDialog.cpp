@@ -492,10 +492,7 @@ void ImagePasteDialog::placeProgressBox()
 
 void ImagePasteDialog::loadFromFile()
 {
-    // The picture files offered; the upper-case names too, as file names
-    // here tell the cases apart.
-    const QString filter =
-        tr("画像ファイル (*.bmp *.jpg *.gif *.ico *.wmf *.emf *.BMP *.JPG *.GIF *.ICO *.WMF *.EMF)");
+    const QString filter = pictureFileFilter();
     model_.takePicture([this, &filter]() -> std::optional<QImage> {
         const std::optional<QString> path = state_.prompts ? state_.prompts->openFileName(filter) : std::nullopt;
         if (!path)

@@ -10,6 +10,7 @@
 #include "widgets/BusyPointer.h"
 #include "image/ImageMessages.h"
 #include "image/MetafileBytes.h"
+#include "image/PictureLoader.h"
 #include "image/PixelOperations.h"
 
 using namespace porkane;
@@ -85,7 +86,9 @@ TEST_F(PasteDialogTest, LoadingAFileShowsItAtScale100EvenAfterScaling)
     openNew();
     load(pictureFile(QStringLiteral("first.bmp"), distinctPicture(40, 40)));
     EXPECT_EQ(prompts.last().kind, AskedPrompt::OpenFile);
-    for (const char *pattern : {"*.bmp", "*.jpg", "*.gif", "*.ico", "*.wmf", "*.emf", "*.JPG"})
+    // Every kind the loader reads is offered, PNG and SVG included.
+    EXPECT_EQ(prompts.last().text, pictureFileFilter());
+    for (const char *pattern : {"*.bmp", "*.jpg", "*.gif", "*.ico", "*.wmf", "*.emf", "*.JPG", "*.png", "*.svg"})
         EXPECT_TRUE(prompts.last().text.contains(QLatin1String(pattern))) << pattern;
     type(QStringLiteral("scaleField"), QStringLiteral("50"));
     ASSERT_EQ(dialog->picture().size(), QSize(20, 20));

@@ -208,7 +208,7 @@ void ProductChooserDialog::buildControls()
     summary_ = new QLabel(previewGroup);
     summary_->setObjectName(QStringLiteral("productSummary"));
     summary_->setWordWrap(true);
-    summary_->setMinimumHeight(summary_->fontMetrics().height() * 3);
+    summary_->setMinimumHeight(summary_->fontMetrics().height() * 4);
     summary_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     note_ = new QLabel(previewGroup);
     note_->setObjectName(QStringLiteral("productNote"));
@@ -303,9 +303,14 @@ void ProductChooserDialog::showChosen()
     sketch_->setSheet(QSizeF(chosen_->paperWidth, chosen_->paperHeight), std::move(labels));
 
     const auto millimetres = [](double value) { return QString::number(std::round(value * 10) / 10); };
-    QString summary = tr("%1\n用紙 %2（%3 × %4 mm）、%5 面、ラベル %6 mm")
-                          .arg(chosen_->displayName(), chosen_->paperName, millimetres(chosen_->paperWidth),
-                               millimetres(chosen_->paperHeight))
+    const QString paperSize = millimetres(chosen_->paperWidth) + QStringLiteral(" × ") +
+                              millimetres(chosen_->paperHeight) + QStringLiteral(" mm");
+    // A paper without a name is named by its size already.
+    const QString paper = chosen_->paperName.isEmpty() || chosen_->paperName.front().isDigit()
+                              ? paperSize
+                              : tr("%1（%2）").arg(chosen_->paperName, paperSize);
+    QString summary = tr("%1\n用紙：%2\n%3 面、ラベル %4 mm")
+                          .arg(chosen_->displayName(), paper)
                           .arg(chosen_->labelCount())
                           .arg(chosen_->labelSizeText());
     if (!chosen_->description.isEmpty())

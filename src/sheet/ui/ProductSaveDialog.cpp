@@ -48,6 +48,10 @@ ProductSaveDialog::ProductSaveDialog(const QString &maker, const QString &code, 
         field->setObjectName(name);
         field->setMaxLength(length);
         connect(field, &QLineEdit::textChanged, this, &ProductSaveDialog::showState);
+        connect(field, &QLineEdit::returnPressed, this, [this] {
+            if (canAccept())
+                accept();
+        });
         const int row = fields->rowCount();
         fields->addWidget(new QLabel(caption, group), row, 0);
         fields->addWidget(field, row, 1);
@@ -65,10 +69,9 @@ ProductSaveDialog::ProductSaveDialog(const QString &maker, const QString &code, 
     layout->setSpacing(6);
     layout->addLayout(toolbar);
     layout->addWidget(group);
-    layout->addStretch(1);
 
     showState();
-    resize(460, 260);
+    resize(460, sizeHint().height());
     (maker.isEmpty() ? makerField_ : codeField_)->setFocus();
 }
 

@@ -40,17 +40,28 @@ void SheetSketch::setTemplate(const SheetTemplate &sheet)
 
 void SheetSketch::clearSheet() { setSheet({}, {}); }
 
+QRectF SheetSketch::shownArea() const
+{
+    // Labels off the sheet are shown too, so that the user sees where.
+    QRectF area(QPointF(0, 0), paper_);
+    for (const Label &label : labels_)
+        area |= label.millimetres;
+    return area;
+}
+
 double SheetSketch::scale() const
 {
-    if (paper_.width() <= 0 || paper_.height() <= 0)
+    const QRectF area = shownArea();
+    if (paper_.width() <= 0 || paper_.height() <= 0 || area.width() <= 0 || area.height() <= 0)
         return 0;
-    return std::max(0.0, std::min((width() - 2.0 * Margin) / paper_.width(), (height() - 2.0 * Margin) / paper_.height()));
+    return std::max(0.0, std::min((width() - 2.0 * Margin) / area.width(), (height() - 2.0 * Margin) / area.height()));
 }
 
 QPointF SheetSketch::origin() const
 {
     const double s = scale();
-    return {(width() - paper_.width() * s) / 2, (height() - paper_.height() * s) / 2};
+    const QRectF area = shownArea();
+    return QPointF((width() - area.width() * s) / 2, (height() - area.height() * s) / 2) - area.topLeft() * s;
 }
 
 QPointF SheetSketch::pixelOf(QPointF millimetres) const { return origin() + millimetres * scale(); }
@@ -76,8 +87,10 @@ void SheetSketch::paintEvent(QPaintEvent *)
             ++number;
         const QRectF place(pixelOf(label.millimetres.topLeft()), label.millimetres.size() * s);
         const QColor fill = label.used ? LabelRectangle::OtherColour : QColor(0xee, 0xea, 0xe6);
-        QPen outline(label.used ? QColor(0x8a, 0x5a, 0x3c) : QColor(0xb0, 0xa6, 0x9c), 1,
-                     label.used ? Qt::SolidLine : Qt::DashLine);
+        const bool onSheet = QRectF(QPointF(0, 0), paper_).adjusted(-0.05, -0.05, 0.05, 0.05).contains(label.millimetres);
+        const QColor line = !onSheet ? QColor(0xd0, 0x30, 0x40) : label.used ? QColor(0x8a, 0x5a, 0x3c)
+                                                                           : QColor(0xb0, 0xa6, 0x9c);
+        QPen outline(line, onSheet ? 1 : 1.5, label.used ? Qt::SolidLine : Qt::DashLine);
         painter.setPen(outline);
         painter.setBrush(fill);
         if (label.round)

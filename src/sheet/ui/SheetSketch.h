@@ -2,8 +2,8 @@
 
 // A picture of a sheet of labels scaled to fit the widget, for the product
 // and grid dialogs: the white sheet, each label in its place with its
-// circled number, round labels as ellipses, and labels the template leaves
-// out greyed.
+// circled number, round labels as ellipses, labels the template leaves out
+// greyed and labels off the sheet outlined in red.
 
 #include <vector>
 
@@ -45,6 +45,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    QRectF shownArea() const;
     double scale() const;
     QPointF origin() const;
 

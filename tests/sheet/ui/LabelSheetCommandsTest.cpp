@@ -493,7 +493,8 @@ TEST_F(LabelSheetTest, ATemplateSavedAsAProductIsChosenInTheListNextTime)
         EXPECT_EQ(dialog.chosenProduct()->description, QStringLiteral("宛名 18面"));
         search(dialog, QStringLiteral("18面 自作"));
         EXPECT_EQ(rowsShown(dialog), 1);
-        press(&dialog, QStringLiteral("acceptButton"));
+        // Enter in the search field takes the product chosen.
+        QTest::keyClick(control<QLineEdit>(&dialog, QStringLiteral("searchField")), Qt::Key_Return);
     });
     EXPECT_EQ(window.draft().name(), QStringLiteral("自作 QR-3x6"));
     EXPECT_EQ(window.draft().toTemplate(), laid);

@@ -115,6 +115,14 @@ TEST(ProductCatalogue, HisagoUsLetterRoundAndTwoLayoutProductsBecomeTemplates)
     EXPECT_EQ(discs.LabelGeometry[1], (Geometry{5, 5, 116, 116, 0, 0}));
     EXPECT_EQ(discs.LabelGeometry[2], (Geometry{90, 89, 116, 116, 0, 0}));
     EXPECT_EQ(discs.LabelGeometry[3], (Geometry{176, 5, 116, 116, 0, 0}));
+
+    // The places keep the shapes and the exact lengths, in the same order.
+    const std::vector<ProductLabelPlace> places = labelPlaces(cds);
+    ASSERT_EQ(places.size(), 3u);
+    EXPECT_EQ(places[1].shape, ProductLabelKind::Shape::Cd);
+    EXPECT_NEAR(places[1].left, 89.0, 0.6);
+    EXPECT_NEAR(places[1].top, 90.0, 0.6);
+    EXPECT_EQ(labelPlaces(installed("Avery", "L7160")).size(), 21u);
 }
 
 TEST(ProductCatalogue, TheInstalledCatalogueIsReadWholeAndSearchedAsTyped)

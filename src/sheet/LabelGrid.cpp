@@ -33,7 +33,8 @@ LabelGrid LabelGrid::of(const SheetTemplate &sheet)
 
     // A grid laid out in tenths of a millimetre comes back in whole ones:
     // the pitch is the mean from the first label to the last, and each
-    // label may lie up to a millimetre from where that puts it.
+    // label may lie, and its edges be rounded, up to a millimetre from
+    // where that puts it.
     const auto pitchOf = [](double from, double to, int steps) {
         return std::round((to - from) / steps * 10) / 10;
     };
@@ -57,7 +58,7 @@ LabelGrid LabelGrid::of(const SheetTemplate &sheet)
             const SheetTemplate::Geometry &at = sheet.LabelGeometry[label];
             if (std::abs(at[TopOffset] - (grid.top + row * grid.rowPitch)) > 1 ||
                 std::abs(at[LeftOffset] - (grid.left + column * grid.columnPitch)) > 1 ||
-                at[LabelWidth] != first[LabelWidth] || at[LabelHeight] != first[LabelHeight])
+                std::abs(at[LabelWidth] - first[LabelWidth]) > 1 || std::abs(at[LabelHeight] - first[LabelHeight]) > 1)
                 return alone;
         }
     return grid;
@@ -102,9 +103,13 @@ SheetTemplate LabelGrid::applyTo(const SheetTemplate &sheet) const
     laid.LabelCount = qint16(labelCount());
     int label = 1;
     for (int row = 0; row < rows; ++row)
-        for (int column = 0; column < columns; ++column, ++label)
-            laid.LabelGeometry[label] = {whole(top + row * rowPitch), whole(left + column * columnPitch),
-                                         whole(labelWidth), whole(labelHeight), 0, 0};
+        for (int column = 0; column < columns; ++column, ++label) {
+            // Edges are rounded, not sizes: labels that touch still touch.
+            const double y = top + row * rowPitch;
+            const double x = left + column * columnPitch;
+            laid.LabelGeometry[label] = {whole(y), whole(x), qint16(whole(x + labelWidth) - whole(x)),
+                                         qint16(whole(y + labelHeight) - whole(y)), 0, 0};
+        }
     for (; label <= SheetTemplate::MaxLabels; ++label)
         laid.LabelGeometry[label] = {};
     return laid;

@@ -352,8 +352,12 @@ SheetTemplate templateFromProduct(const LabelProduct &product, int *labelsLeftOu
     sheet.LabelCount = qint16(used);
     for (int label = 1; label <= used; ++label) {
         const ProductLabelPlace &position = positions[std::size_t(label - 1)];
-        sheet.LabelGeometry[label] = {wholeMillimetres(position.top), wholeMillimetres(position.left),
-                                      wholeMillimetres(position.width), wholeMillimetres(position.height), 0, 0};
+        // Each edge is rounded, not the size, so labels that touch on the
+        // product still touch and never overlap by a millimetre.
+        const qint16 top = wholeMillimetres(position.top);
+        const qint16 left = wholeMillimetres(position.left);
+        sheet.LabelGeometry[label] = {top, left, qint16(wholeMillimetres(position.left + position.width) - left),
+                                      qint16(wholeMillimetres(position.top + position.height) - top), 0, 0};
     }
     if (labelsLeftOut)
         *labelsLeftOut = int(positions.size()) - used;

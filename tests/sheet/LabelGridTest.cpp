@@ -34,11 +34,16 @@ TEST(LabelGrid, LaysLabelsOutRowByRowWithTheirPitchOnTheSameSheet)
     const SheetTemplate sheet = grid.applyTo(a4());
     EXPECT_EQ(sheet.SheetWidth, 210);
     EXPECT_EQ(sheet.LabelCount, 18);
-    // Each position is rounded on its own, so the pitch never drifts.
-    EXPECT_EQ(sheet.LabelGeometry[1], (Geometry{9, 7, 64, 47, 0, 0}));
-    EXPECT_EQ(sheet.LabelGeometry[2], (Geometry{9, 73, 64, 47, 0, 0}));
+    // Each edge is rounded on its own, so the pitch never drifts and rows
+    // that touch (pitch = height) still touch: 46.6 mm rows are 46 or 47.
+    EXPECT_EQ(sheet.LabelGeometry[1], (Geometry{9, 7, 64, 46, 0, 0}));
+    EXPECT_EQ(sheet.LabelGeometry[2], (Geometry{9, 73, 64, 46, 0, 0}));
     EXPECT_EQ(sheet.LabelGeometry[4], (Geometry{55, 7, 64, 47, 0, 0}));
-    EXPECT_EQ(sheet.LabelGeometry[18], (Geometry{242, 139, 64, 47, 0, 0}));
+    EXPECT_EQ(sheet.LabelGeometry[18], (Geometry{242, 139, 64, 46, 0, 0}));
+    for (int label = 1; label + 3 <= 18; ++label)
+        EXPECT_EQ(sheet.LabelGeometry[label][TopOffset] + sheet.LabelGeometry[label][LabelHeight],
+                  sheet.LabelGeometry[label + 3][TopOffset])
+            << label;
     EXPECT_EQ(sheet.LabelGeometry[19], Geometry{});
 }
 

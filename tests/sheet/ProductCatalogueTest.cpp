@@ -69,11 +69,17 @@ TEST(ProductCatalogue, AveryL7160IsTheA4SheetOf7160WithItsFirstTwentyLabels)
     EXPECT_EQ(sheet.SheetWidth, 210);
     EXPECT_EQ(sheet.SheetHeight, 297);
     EXPECT_EQ(sheet.LabelCount, 20);
-    // 181.4 x 108 pt at x0 21.2 pt, y0 43.9 pt, pitch 187.2 x 108 pt.
-    EXPECT_EQ(sheet.LabelGeometry[1], (Geometry{15, 7, 64, 38, 0, 0}));
-    EXPECT_EQ(sheet.LabelGeometry[2], (Geometry{15, 74, 64, 38, 0, 0}));
+    // 181.4 x 108 pt at x0 21.2 pt, y0 43.9 pt, pitch 187.2 x 108 pt: the
+    // rows touch, so each label's edges are rounded and the heights of the
+    // 38.1 mm rows come out 39 and 38 with no overlap and no gap.
+    EXPECT_EQ(sheet.LabelGeometry[1], (Geometry{15, 7, 64, 39, 0, 0}));
+    EXPECT_EQ(sheet.LabelGeometry[2], (Geometry{15, 74, 64, 39, 0, 0}));
     EXPECT_EQ(sheet.LabelGeometry[4], (Geometry{54, 7, 64, 38, 0, 0}));
     EXPECT_EQ(sheet.LabelGeometry[20], (Geometry{244, 74, 64, 38, 0, 0}));
+    for (int label = 1; label + 3 <= 20; ++label)
+        EXPECT_EQ(sheet.LabelGeometry[label][TopOffset] + sheet.LabelGeometry[label][LabelHeight],
+                  sheet.LabelGeometry[label + 3][TopOffset])
+            << label;
     EXPECT_EQ(labelsLeftOutMessage(product), QStringLiteral("この製品は 21 面です。最初の 20 面を使います。"));
 
     const SheetTemplate base = templateFromProduct(installed("Avery", "7160"));

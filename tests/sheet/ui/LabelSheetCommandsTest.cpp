@@ -206,7 +206,7 @@ TEST_F(LabelSheetTest, TypingL7160ChoosesAveryL7160AndOKFillsTheDesignerWithTwen
     EXPECT_EQ(control<NumberField>(&window, QStringLiteral("sheetWidth"))->value(), 210);
     EXPECT_EQ(control<NumberField>(&window, QStringLiteral("sheetHeight"))->value(), 297);
     EXPECT_EQ(window.labelCount(), 20);
-    EXPECT_EQ(window.workingGeometry(1), (Geometry{15, 7, 64, 38, 0, 0}));
+    EXPECT_EQ(window.workingGeometry(1), (Geometry{15, 7, 64, 39, 0, 0}));
     EXPECT_EQ(window.workingGeometry(20), (Geometry{244, 74, 64, 38, 0, 0}));
     ASSERT_NE(window.labelRectangle(20), nullptr);
     EXPECT_EQ(window.labelRectangle(21), nullptr);
@@ -345,9 +345,9 @@ TEST_F(LabelSheetTest, AGridOf3By6ReplacesTheLabelsAndThePitchFollowsTheSizeUnti
     EXPECT_EQ(window.labelCount(), 18);
     EXPECT_EQ(window.draft().sheetWidth(), 210);
     EXPECT_EQ(window.draft().sheetHeight(), 297);
-    EXPECT_EQ(window.workingGeometry(1), (Geometry{9, 7, 64, 46, 0, 0}));   // 8.8, 7.2; 46.5 to even
+    EXPECT_EQ(window.workingGeometry(1), (Geometry{9, 7, 64, 46, 0, 0}));   // 8.8 to 55.3, 7.2 to 70.7
     EXPECT_EQ(window.workingGeometry(2), (Geometry{9, 73, 64, 46, 0, 0}));  // 73.2
-    EXPECT_EQ(window.workingGeometry(18), (Geometry{241, 139, 64, 46, 0, 0})); // 241.3, 139.2
+    EXPECT_EQ(window.workingGeometry(18), (Geometry{241, 139, 64, 47, 0, 0})); // 241.3 to 287.8, 139.2
     EXPECT_EQ(window.draft().name(), QStringLiteral("NewForm"));
     EXPECT_TRUE(window.isModified());
     EXPECT_TRUE(prompts.asked().empty());

@@ -86,7 +86,14 @@ QString PrintJobSetup::summary() const
     const Check now = check();
     if (!now.canPrint())
         return now.refusal.section(QLatin1Char('\r'), 0, 0);
-    const int pageCount = pages(now).pageCount();
+    // The plan alone counts the pages: no page or copy of the document is made.
+    PrintPlan plan;
+    plan.mode = mode_;
+    plan.labelCount = labelCount();
+    plan.startLabel = startLabel();
+    plan.recordCount = int(now.rows.size());
+    plan.copies = copies();
+    const int pageCount = plan.pageCount();
     if (mode_ == PrintPlan::Mode::AsIs)
         return tr("全 %1 ページ").arg(pageCount);
     QString text = tr("%1 件（%2）").arg(now.rows.size()).arg(encodingName(data_->encoding));

@@ -108,7 +108,10 @@ PrintPanel::PrintPanel(AppState &state, const LabelDocument &document, const Pri
         "QGroupBox { border: 1px solid #e2b594; border-radius: 6px; margin-top: 9px;"
         " background: rgba(255, 255, 255, 150); padding: 6px 6px 4px 6px; }"
         "QGroupBox::title { subcontrol-origin: margin; left: 10px; padding: 0 4px; color: #8a3c1c; }"
-        "QLabel, QCheckBox { color: #5a3622; }"
+        "QLabel, QCheckBox, QRadioButton { color: #5a3622; }"
+        "QLabel:disabled, QCheckBox:disabled, QRadioButton:disabled { color: #b4a79c; }"
+        // The see-through work is shown while the rest of the panel is shut.
+        "QLabel#progressMessage:disabled { color: #5a3622; }"
         "QLabel#printerName, QLabel#paperSize, QLabel#orientation, QLabel#ink, QLabel#jobSummary"
         " { color: #1d3f73; }"));
 

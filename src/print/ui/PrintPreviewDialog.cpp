@@ -92,17 +92,20 @@ PrintPreviewDialog::PrintPreviewDialog(PrintPages pages, const PrintOptions &opt
     });
     connect(close, &QPushButton::clicked, this, &QDialog::close);
 
-    // The largest step that shows the whole page on the screen.
+    // The page as wide as the screen lets it be, up to its own size: smaller
+    // steps make the unsmoothed text of the job hard to read. A page taller
+    // than the screen scrolls.
     const QScreen *shownOn = parent ? parent->screen() : QGuiApplication::primaryScreen();
-    const QSize room = shownOn ? shownOn->availableGeometry().size() - QSize(80, 160) : QSize(800, 600);
+    const QSize room = shownOn ? shownOn->availableGeometry().size() - QSize(80, 120) : QSize(800, 600);
     const double pageWidth = pages_.sheet().SheetWidth * TwipsPerMillimetre / std::max(screen_.twipsPerPixelX, 1);
     const double pageHeight = pages_.sheet().SheetHeight * TwipsPerMillimetre / std::max(screen_.twipsPerPixelY, 1);
     zoom_ = zoomSteps().front();
     for (double step : zoomSteps())
-        if (pageWidth * step <= room.width() && pageHeight * step <= room.height())
+        if (step <= 1.0 && pageWidth * step + 40 <= room.width())
             zoom_ = step;
     redraw();
-    resize(QSize(int(pageWidth * zoom_), int(pageHeight * zoom_)).expandedTo(QSize(560, 300)) + QSize(40, 90));
+    const QSize page(int(pageWidth * zoom_) + 40, int(pageHeight * zoom_) + 90);
+    resize(page.boundedTo(room).expandedTo(QSize(600, 320)));
 }
 
 void PrintPreviewDialog::showPage(int page)

@@ -410,4 +410,11 @@ void ChangeFormatPanel::showAttributes(const InputFormat &format)
     showValues(format);
 }
 
+void ChangeFormatPanel::showSelection(const InputFormat &format)
+{
+    showValues(format);
+    setWeight(format.boldWeight);
+    showEffectBoxes(EffectBoxes::of(format.effectCode));
+}
+
 } // namespace porkane

@@ -114,6 +114,9 @@ public:
 
     // Attribute copy: the copied character's format shown in the controls.
     void showAttributes(const InputFormat &format);
+    // A new selection: its first character's format in every control, the
+    // weight and the effect boxes too.
+    void showSelection(const InputFormat &format);
     // The apply button of a command code ("apply<code>").
     PanelButton *applyButton(FormatCommand command) const;
 

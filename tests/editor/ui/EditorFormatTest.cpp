@@ -330,6 +330,45 @@ TEST_F(EditorFormatTest, AttributeCopyShowsTheFirstSelectedCharactersFormat)
     selectBox(1, 2);
     apply(ApplyColour);
     EXPECT_EQ(slot0(2), Variant(qint32(rgbValue(255, 0, 0))));
+
+    // Once applied, the next selection shows its own values again.
+    pickColour(QStringLiteral("changeTextColour"), rgbValue(0, 255, 0));
+    selectBox(2, 2);
+    selectBox(1, 2);
+    EXPECT_EQ(control<ColourSwatch>(QStringLiteral("changeTextColour"))->colour(), rgbValue(255, 0, 0));
+}
+
+TEST_F(EditorFormatTest, TheChangePanelStartsFromTheSelectionsOwnValues)
+{
+    openSheet(rowOfLabels(1));
+    control<QSpinBox>(QStringLiteral("inputWidth"))->setValue(20);
+    control<QSpinBox>(QStringLiteral("inputHeight"))->setValue(30);
+    control<QComboBox>(QStringLiteral("inputFont"))->setCurrentText(QStringLiteral("IPAMincho"));
+    box(QStringLiteral("inputShadow"))->click();
+    type(QStringLiteral("AB"));
+    control<QSpinBox>(QStringLiteral("inputHeight"))->setValue(50);
+    type(QStringLiteral("C"));
+
+    // Pressing "文字サイズ設定反映" without touching the fields changes nothing.
+    selectBox(0, 2);
+    EXPECT_EQ(control<QSpinBox>(QStringLiteral("changeWidth"))->value(), 20);
+    EXPECT_EQ(control<QSpinBox>(QStringLiteral("changeHeight"))->value(), 30);
+    EXPECT_EQ(control<QComboBox>(QStringLiteral("changeFont"))->currentText(), QStringLiteral("IPAMincho"));
+    EXPECT_TRUE(box(QStringLiteral("changeShadow"))->isChecked());
+    apply(ApplySize);
+    apply(ApplyEffects);
+    EXPECT_EQ(record(1)[CharWidthSlot].toDouble(), 20);
+    EXPECT_EQ(record(2)[CharHeightSlot].toDouble(), 30);
+    EXPECT_EQ(record(1)[EffectCodeSlot].toDouble(), ShadowEffect);
+
+    // A value set by hand stays while the selection grows from the same start.
+    control<QSpinBox>(QStringLiteral("changeHeight"))->setValue(12);
+    key(Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_EQ(control<QSpinBox>(QStringLiteral("changeHeight"))->value(), 12);
+    // Another selection shows its own first character.
+    selectBox(2, 2);
+    key(Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_EQ(control<QSpinBox>(QStringLiteral("changeHeight"))->value(), 50);
 }
 
 // --- The rotation box ----------------------------------------------------------------------------------

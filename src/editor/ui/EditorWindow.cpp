@@ -67,9 +67,8 @@ EditorWindow::EditorWindow(AppState &state, QWidget *parent)
     setMinimumSize(960, 680);
     applyPlace(*this, state_.settings.editor, state_.TwipsPerPixelX, state_.TwipsPerPixelY);
     state_.ModalMode = ModalBusy; // until the first activation is done
-    const QStringList faceNames = state_.fontCatalogue.faceNames();
-    inputPanel_->setFaceNames(faceNames);
-    changePanel_->setFaceNames(faceNames);
+    inputPanel_->setFonts(state_.fontCatalogue);
+    changePanel_->setFonts(state_.fontCatalogue);
 }
 
 EditorWindow::~EditorWindow()

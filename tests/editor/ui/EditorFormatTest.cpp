@@ -388,3 +388,37 @@ TEST_F(EditorFormatTest, TheRotationBoxBelongsToEachLabel)
     EXPECT_TRUE(rotate->isChecked());
     EXPECT_EQ(document().LabelRotated(1), 1);
 }
+
+TEST_F(EditorFormatTest, FontListsShowJapaneseNamesAndKeepTheNamesRecordsHold)
+{
+    state.fontCatalogue.begin(3);
+    state.fontCatalogue.add(QStringLiteral("IPAGothic"), 128, 4, QStringLiteral("IPAゴシック"));
+    state.fontCatalogue.add(QStringLiteral("IPAMincho"), 128, 4, QStringLiteral("IPA明朝"));
+    state.fontCatalogue.add(QStringLiteral("Nimbus Sans"), 0, 4);
+    state.DefaultFormat.faceName = QStringLiteral("Nimbus Sans [urw]"); // as an earlier list named it
+    openSheet(rowOfLabels(1));
+    auto *inputFont = control<QComboBox>(QStringLiteral("inputFont"));
+    ASSERT_EQ(inputFont->count(), 3);
+    EXPECT_EQ(inputFont->itemText(0), QStringLiteral("IPAゴシック"));
+    EXPECT_EQ(inputFont->currentText(), QStringLiteral("Nimbus Sans"));
+
+    // The name the format held goes on unchanged; a font chosen from the
+    // list is stored under its face name.
+    type(QStringLiteral("A"));
+    EXPECT_EQ(record(1)[FaceNameSlot], Variant(QStringLiteral("Nimbus Sans [urw]")));
+    inputFont->setCurrentText(QStringLiteral("IPA明朝"));
+    type(QStringLiteral("B"));
+    EXPECT_EQ(record(2)[FaceNameSlot], Variant(QStringLiteral("IPAMincho")));
+
+    // A record holding the Japanese name shows its entry, and applying the
+    // font untouched leaves it as it was.
+    document().CharAttr(1, 1)[FaceNameSlot] = Variant(QStringLiteral("IPA明朝"));
+    selectBox(0, 1);
+    auto *changeFont = control<QComboBox>(QStringLiteral("changeFont"));
+    EXPECT_EQ(changeFont->currentText(), QStringLiteral("IPA明朝"));
+    apply(ApplyFont);
+    EXPECT_EQ(record(1)[FaceNameSlot], Variant(QStringLiteral("IPA明朝")));
+    changeFont->setCurrentText(QStringLiteral("IPAゴシック"));
+    apply(ApplyFont);
+    EXPECT_EQ(record(1)[FaceNameSlot], Variant(QStringLiteral("IPAGothic")));
+}

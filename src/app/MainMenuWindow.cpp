@@ -2,8 +2,11 @@
 
 #include <cmath>
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QDropEvent>
 #include <QGuiApplication>
+#include <QMimeData>
 #include <QScreen>
 
 #include "session/AppState.h"
@@ -102,6 +105,18 @@ MainMenuWindow::MainMenuWindow(AppState &state, QWidget *parent)
         minimiseButton()->setObjectName(QStringLiteral("menuButton9"));
     if (closeButton())
         closeButton()->setObjectName(QStringLiteral("menuButton10"));
+
+    auto *openKey = new QAction(this);
+    openKey->setObjectName(QStringLiteral("openKey"));
+    openKey->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    connect(openKey, &QAction::triggered, this, [this] { runCommand(2); });
+    addAction(openKey);
+    // Kept for the guide to come; until then F1 does nothing.
+    auto *helpKey = new QAction(this);
+    helpKey->setObjectName(QStringLiteral("helpKey"));
+    helpKey->setShortcut(QKeySequence(Qt::Key_F1));
+    addAction(helpKey);
+    setAcceptDrops(true);
 
     const int tx = state_.TwipsPerPixelX;
     const int ty = state_.TwipsPerPixelY;
@@ -223,6 +238,22 @@ void MainMenuWindow::openPath(const QString &path, OpenModes openMode, bool inDe
         setEnabled(true);
         show();
     }
+}
+
+void MainMenuWindow::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!droppedDocumentFile(event->mimeData()->urls()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MainMenuWindow::dropEvent(QDropEvent *event)
+{
+    const QString path = droppedDocumentFile(event->mimeData()->urls());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // Opened once the drag has ended.
+    QMetaObject::invokeMethod(this, [this, path] { openGivenFile(path); }, Qt::QueuedConnection);
 }
 
 void MainMenuWindow::setUpPrinter()

@@ -7,18 +7,17 @@
 #include <QTranslator>
 
 #include "session/AppState.h"
-#include "widgets/Artwork.h"
+#include "app/ApplicationSetup.h"
 #include "app/MainMenuWindow.h"
 #include "app/ProgramWindows.h"
 #include "app/QtPrompts.h"
 #include "app/SplashWindow.h"
 #include "core/Units.h"
-#include "widgets/InterfaceFont.h"
 
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("porkane"));
+    porkane::configureApplication();
 
     // The program's texts in the desktop's language when a translation is
     // installed (share/porkane/translations/porkane_<language>.qm); the
@@ -28,15 +27,6 @@ int main(int argc, char *argv[])
                                QCoreApplication::applicationDirPath() +
                                    QStringLiteral("/../share/porkane/translations")))
         QApplication::installTranslator(&programTranslator);
-
-    QApplication::setApplicationDisplayName(QCoreApplication::translate("main", "ぽるかね"));
-    QApplication::setDesktopFileName(QStringLiteral("porkane"));
-    // The main menu ends the program; a window closing while the menu is
-    // hidden must not.
-    QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setWindowIcon(QIcon(porkane::artwork::picture(QStringLiteral("porkane"), QSize(64, 64))));
-
-    porkane::useInterfaceFont();
 
     // Qt's own dialogs (file, colour, printer) in Japanese.
     QTranslator qtTranslator;

@@ -266,7 +266,11 @@ void drawPrintedBarcode(QPainter &painter, const PrintGeometry &geometry, const 
     // One picture pixel to one device pixel when drawn at the device's own
     // resolution.
     const QSizeF size(image->width() * device.dotsPerInchX / dpi, image->height() * device.dotsPerInchY / dpi);
+    // A PDF would otherwise keep the bars as JPEG, blurring their edges.
+    const bool lossless = painter.testRenderHint(QPainter::LosslessImageRendering);
+    painter.setRenderHint(QPainter::LosslessImageRendering);
     painter.drawImage(QRectF(QPointF(*x, *y), size), *image);
+    painter.setRenderHint(QPainter::LosslessImageRendering, lossless);
 }
 
 void drawImagesOfLayer(QPainter &painter, const PrintGeometry &geometry, const QRect &sheetArea,

@@ -559,6 +559,8 @@ void ImagePasteDialog::makeBarcode()
     auto *dialog = new BarcodeDialog(settings.isBarcode() ? settings : PictureSource{}, this);
     barcodeDialog_ = dialog;
     connect(dialog, &BarcodeDialog::finished, this, [this, dialog](int result) {
+        // Gone at once for the button, though deleted only later.
+        barcodeDialog_ = nullptr;
         if (result == Accepted)
             model_.takeBarcode(dialog->picture(), dialog->settings());
         dialog->deleteLater();

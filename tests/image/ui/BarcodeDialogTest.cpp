@@ -1,5 +1,6 @@
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QInputMethodEvent>
 #include <QRadioButton>
 #include <QSignalSpy>
 
@@ -29,12 +30,23 @@ protected:
         EXPECT_NE(found, nullptr) << name.toStdString();
         return found;
     }
+    // Replaces a field's text as the user types it; Japanese comes as an
+    // input method commits it.
     void typeIn(const QString &name, const QString &text)
     {
         auto *field = in<QLineEdit>(name);
         field->setFocus();
         field->selectAll();
-        QTest::keyClicks(field, text);
+        bool ascii = true;
+        for (const QChar c : text)
+            ascii = ascii && c.unicode() < 0x80;
+        if (ascii) {
+            QTest::keyClicks(field, text);
+            return;
+        }
+        QInputMethodEvent event;
+        event.setCommitString(text);
+        QCoreApplication::sendEvent(field, &event);
     }
     void choose(Symbology symbology)
     {

@@ -161,6 +161,12 @@ void BarcodeDialogModel::update()
     problem_.clear();
     readout_.clear();
     picture_ = BarcodePicture{};
+    if (usesPostalAddress() && settings_.postcode.trimmed().isEmpty()) {
+        // Asked for as the other symbologies ask for their data.
+        problem_ = tr("郵便番号を入力してください");
+        emit changed();
+        return;
+    }
     try {
         const BarcodeSpec spec = barcodeSpec(settings_);
         picture_ = drawBarcode(spec, BarcodePictureDpi);

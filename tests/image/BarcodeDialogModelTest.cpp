@@ -90,6 +90,12 @@ TEST(BarcodeDialogModel, TheCustomerBarcodeIsMadeFromThePostcodeAndAddressB)
     EXPECT_TRUE(model.usesPostalAddress());
     EXPECT_FALSE(model.hasBarHeight());
     EXPECT_FALSE(model.canAccept());
+    // Nothing typed yet: asked for, not refused as a wrong postal code.
+    EXPECT_EQ(model.problem(), QStringLiteral("郵便番号を入力してください"));
+    model.setPostcode(QStringLiteral("  "));
+    EXPECT_EQ(model.problem(), QStringLiteral("郵便番号を入力してください"));
+    model.setPostcode(QStringLiteral("273-01"));
+    EXPECT_TRUE(model.problem().startsWith(QStringLiteral("郵便番号は数字7桁"))) << model.problem().toStdString();
     model.setPostcode(QStringLiteral("273-0102"));
     model.setAddressB(QStringLiteral("東3丁目-20-5 郵便・A&bコーポB604号"));
     ASSERT_TRUE(model.canAccept()) << model.problem().toStdString();

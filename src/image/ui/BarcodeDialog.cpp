@@ -183,6 +183,8 @@ QWidget *BarcodeDialog::buildDataGroup()
     readoutLine_ = new QLabel(group);
     readoutLine_->setObjectName(QStringLiteral("readoutLine"));
     readoutLine_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // A long URL must not widen the column; the tooltip shows it whole.
+    readoutLine_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     fieldsNote_ = new QLabel(tr("《》の項目は、差し込み印刷で行ごとの値に置き換わります（ここでは見本）。"), group);
     fieldsNote_->setObjectName(QStringLiteral("fieldsNote"));
     fieldsNote_->setWordWrap(true);
@@ -371,6 +373,7 @@ void BarcodeDialog::showModel()
     readoutLine_->setText(model_.readout().isEmpty() ? QString()
                           : postal ? tr("バーコードのデータ：%1").arg(model_.readout())
                                    : tr("読み取ると：%1").arg(model_.readout()));
+    readoutLine_->setToolTip(readoutLine_->text());
     fieldsNote_->setVisible(model_.hasFields());
     problemLine_->setText(model_.problem());
     acceptButton_->setEnabled(model_.canAccept());

@@ -102,6 +102,11 @@ void ImagePasteDialog::buildControls()
     connect(preview_, &PicturePreview::picturePressed, this,
             [this](QPoint pixel) { model_.pickColourAt(QPointF(pixel)); });
     previewLayout->addWidget(preview_);
+    // Under the picture, where the panel's buttons keep their size.
+    barcodeNote_ = new QLabel(previewGroup);
+    barcodeNote_->setObjectName(QStringLiteral("barcodeNote"));
+    barcodeNote_->setWordWrap(true);
+    previewLayout->addWidget(barcodeNote_);
 
     auto *panel = new QWidget(this);
     panel->setObjectName(QStringLiteral("panel"));
@@ -187,10 +192,6 @@ QWidget *ImagePasteDialog::buildLoadGroup()
                                          tr("クリップボードから貼り付ける"), tr("クリップボードの画像を使います。"));
     PictureButton *barcode = addButton(QStringLiteral("barcodeButton"), QStringLiteral("barcode"), tr("バーコード作成"),
                                        tr("JANコード、QRコード、カスタマバーコードなどを作ります。"));
-    barcodeNote_ = new QLabel(group);
-    barcodeNote_->setObjectName(QStringLiteral("barcodeNote"));
-    barcodeNote_->setWordWrap(true);
-    column->addWidget(barcodeNote_);
     connect(file, &PictureButton::clicked, this, &ImagePasteDialog::loadFromFile);
     connect(clipboard, &PictureButton::clicked, this, &ImagePasteDialog::pasteFromClipboard);
     connect(barcode, &PictureButton::clicked, this, &ImagePasteDialog::makeBarcode);

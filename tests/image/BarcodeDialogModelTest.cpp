@@ -200,3 +200,69 @@ TEST(BarcodeDialogModel, StartingOnSettingsMakesTheSameSymbolAgain)
     EXPECT_EQ(fresh.symbology(), Symbology::Ean13);
     EXPECT_THROW(barcodeSpec(unknown), UserError);
 }
+
+// What the dialog hands over prints the same in millimetres on printers of
+// 300, 600 and 1200 dpi, each module whole dots (twice as many at twice the
+// resolution), whether sized by the module or as a whole.
+TEST(BarcodeDialogModel, EverySymbolLandsOnWholeDotsAt300600And1200Dpi)
+{
+    const struct {
+        Symbology symbology;
+        const char *data;
+    } cases[] = {
+        {Symbology::Ean13, "490123456789"}, {Symbology::Ean8, "4901234"},     {Symbology::UpcA, "01234567890"},
+        {Symbology::Code128, "ABC-123"},    {Symbology::Code39, "ABC-123"},   {Symbology::Itf14, "1490123456789"},
+        {Symbology::Codabar, "A123456B"},   {Symbology::QrCode, "LOT-1"},     {Symbology::DataMatrix, "LOT-1"},
+        {Symbology::JapanPost, nullptr},
+    };
+    for (const bool overall : {false, true}) {
+        for (const auto &each : cases) {
+            SCOPED_TRACE(symbologyName(each.symbology).toStdString() + (overall ? " overall" : " module"));
+            BarcodeDialogModel model;
+            model.setSymbology(each.symbology);
+            if (each.data) {
+                model.setData(QString::fromLatin1(each.data));
+            } else {
+                model.setPostcode(QStringLiteral("100-0013"));
+                model.setAddressB(QStringLiteral("1丁目3番2号"));
+            }
+            // The quiet zone is a margin in millimetres, rounded to each
+            // printer's dots; the bars are what must scale exactly.
+            model.setQuietZone(false);
+            if (overall) {
+                model.setOverallSize(true);
+                // The customer barcode allows only a narrow range of sizes.
+                const double scale = each.symbology == Symbology::JapanPost ? 1.0 : 0.8;
+                model.setWidthMm(model.settings().widthMm * scale);
+                model.setHeightMm(model.settings().heightMm * scale);
+            }
+            ASSERT_TRUE(model.canAccept()) << model.problem().toStdString();
+            const BarcodeSpec spec = barcodeSpec(model.settings());
+            const BarcodeSize at300 = measureBarcode(spec, 300);
+            const BarcodeSize at600 = measureBarcode(spec, 600);
+            const BarcodeSize at1200 = measureBarcode(spec, 1200);
+            EXPECT_GE(at300.dotsPerModule, 1);
+            EXPECT_EQ(at600.dotsPerModule, 2 * at300.dotsPerModule);
+            EXPECT_EQ(at1200.dotsPerModule, 4 * at300.dotsPerModule);
+            EXPECT_EQ(at600.width, 2 * at300.width);
+            EXPECT_EQ(at1200.width, 4 * at300.width);
+            // Bar heights are only rounded to the nearest dot of each.
+            EXPECT_NEAR(at1200.heightMm, at300.heightMm, 25.4 / 300);
+            EXPECT_DOUBLE_EQ(at1200.widthMm, at300.widthMm);
+            // The dialog's picture is the 600 dpi one.
+            EXPECT_EQ(model.picture().image.width(), at600.width);
+            EXPECT_EQ(model.picture().dotsPerModule, at600.dotsPerModule);
+        }
+    }
+
+    // A module typed between the steps of 1/300 inch (0.19 mm is 2.2, 4.5
+    // and 9.0 dots) takes the same step at every resolution.
+    BarcodeDialogModel model;
+    model.setSymbology(Symbology::Code128);
+    model.setData(QStringLiteral("ABC-123"));
+    model.setModuleMm(0.19);
+    ASSERT_TRUE(model.canAccept()) << model.problem().toStdString();
+    const BarcodeSpec spec = barcodeSpec(model.settings());
+    EXPECT_EQ(measureBarcode(spec, 600).dotsPerModule, 2 * measureBarcode(spec, 300).dotsPerModule);
+    EXPECT_EQ(measureBarcode(spec, 1200).dotsPerModule, 4 * measureBarcode(spec, 300).dotsPerModule);
+}

@@ -1,13 +1,13 @@
 #include "editor/ui/EditorWindow.h"
 
 #include <algorithm>
+#include <functional>
 
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDropEvent>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -26,8 +26,8 @@
 #include "widgets/WindowPlacement.h"
 #include "core/Errors.h"
 #include "document/DocumentSource.h"
-#include "document/SaveTarget.h"
 #include "editor/TextEditing.h"
+#include "editor/ui/EditorFiles.h"
 #include "editor/ui/EditorTextBox.h"
 #include "editor/ui/FormatPanels.h"
 #include "format/ui/FormatSettingsDialog.h"
@@ -36,26 +36,11 @@
 
 namespace porkane {
 
-namespace {
-
-DocumentOrigin originOf(qint16 openMode)
-{
-    switch (openMode) {
-    case OpenExistingFile:
-        return DocumentOrigin::LabelFile;
-    case OpenFromTemplate:
-        return DocumentOrigin::TemplateFile;
-    default:
-        return DocumentOrigin::DesignersTemplate;
-    }
-}
-
-} // namespace
-
 EditorWindow::EditorWindow(AppState &state, QWidget *parent)
     : SkinnedWindow(TitleBar | ResizeGrip, parent), state_(state),
       session_(state.document, [&state] { return state.ModalMode != ModalNone; }, state.TwipsPerPixelX,
-               state.TwipsPerPixelY)
+               state.TwipsPerPixelY),
+      files_(state, session_)
 {
     Q_ASSERT(state_.prompts && state_.windows);
     setObjectName(QStringLiteral("Form5"));
@@ -234,32 +219,13 @@ QSize EditorWindow::sizeHint() const { return QSize(1280, 860); }
 
 // --- Opening -------------------------------------------------------------------------------------
 
-bool EditorWindow::refuseToOpen(const UserError &error)
-{
-    state_.ModalMode = ModalNone;
-    BusyPointer::clear();
-    const QString path = state_.OpenMode == OpenNewTemplate ? QString() : state_.DocumentPath;
-    const DocumentKind kind = state_.OpenMode == OpenExistingFile ? DocumentKind::Label : DocumentKind::Template;
-    state_.prompts->tell(OpenRefusedMessage(kind, path, error), PromptIcon::Critical);
-    // Over a new template the designer is still there, with the template.
-    if (state_.OpenMode != OpenNewTemplate)
-        state_.windows->showMainMenu();
-    return false;
-}
-
 bool EditorWindow::start()
 {
     if (session_.isOpen())
         return true;
-    QString settingsProblem;
     renderFailureTold_ = false;
-    try {
-        settingsProblem =
-            session_.open(originOf(state_.OpenMode), state_.DocumentPath, state_.designerTemplate, state_.dataFolder);
-    } catch (const UserError &error) {
-        return refuseToOpen(error);
-    }
-    rememberTemplateName(originOf(state_.OpenMode), state_.DocumentPath);
+    if (!files_.open())
+        return false;
     viewGroup_->showSettings();
     inputPanel_->setValues(InputFormat::from(state_.DefaultFormat));
     if (state_.OpenMode == OpenNewTemplate)
@@ -268,26 +234,8 @@ bool EditorWindow::start()
     updateToolButtons();
     textBox_->setFocus();
     BusyPointer::clear();
-    // A damaged settings file does not stop the document: the delivered
-    // values hold, and the file is written whole again on closing.
-    if (!settingsProblem.isEmpty())
-        state_.prompts->tell(settingsProblem, PromptIcon::Exclamation);
+    files_.tellSettingsProblem();
     return true;
-}
-
-void EditorWindow::rememberTemplateName(DocumentOrigin origin, const QString &path)
-{
-    switch (origin) {
-    case DocumentOrigin::TemplateFile:
-        state_.DocumentTemplateName = QFileInfo(path).fileName();
-        break;
-    case DocumentOrigin::LabelFile:
-        // A label file does not record its template's name.
-        state_.DocumentTemplateName = QFileInfo(path).completeBaseName();
-        break;
-    case DocumentOrigin::DesignersTemplate:
-        break; // the designer named it when it committed
-    }
 }
 
 void EditorWindow::resume()
@@ -487,97 +435,31 @@ void EditorWindow::deleteSelectedImage()
 
 void EditorWindow::runToolButton(int index)
 {
-    switch (index) {
-    case CloseButton:
-    case WindowCloseButton:
-        close();
-        break;
-    case SaveButton:
-        saveDocument();
-        break;
-    case PrintButton:
-        showPrintPanel();
-        break;
-    case FormatSettingsButton:
-        openFormatSettings();
-        break;
-    case TemplateButton:
-        openDesigner();
-        break;
-    case CutButton:
-        cut();
-        break;
-    case CopyButton:
-        copy();
-        break;
-    case PasteButton:
-        paste();
-        break;
-    case PasteImageButton:
-        pasteImage();
-        break;
-    case DeleteImageButton:
-        deleteSelectedImage();
-        break;
-    case UndoButton:
-        undo();
-        break;
-    case RedoButton:
-        redo();
-        break;
-    case AttributeCopyButton:
-        attributeCopy();
-        break;
-    case MinimiseButton:
-        showMinimized();
-        break;
-    case MaximiseButton:
-        toggleMaximised();
-        break;
-    default:
-        break;
-    }
+    // By button number, 1 to 16, in the order of EditorToolButton.
+    const std::array<std::function<void()>, EditorToolbar::ButtonCount> commands = {
+        [this] { close(); },
+        [this] { saveDocument(); },
+        [this] { showPrintPanel(); },
+        [this] { openFormatSettings(); },
+        [this] { openDesigner(); },
+        [this] { cut(); },
+        [this] { copy(); },
+        [this] { paste(); },
+        [this] { pasteImage(); },
+        [this] { deleteSelectedImage(); },
+        [this] { undo(); },
+        [this] { redo(); },
+        [this] { attributeCopy(); },
+        [this] { showMinimized(); },
+        [this] { toggleMaximised(); },
+        [this] { close(); },
+    };
+    static_assert(WindowCloseButton == EditorToolbar::ButtonCount);
+    if (index >= CloseButton && index <= WindowCloseButton)
+        commands[std::size_t(index - 1)]();
 }
 
-void EditorWindow::saveDocument()
-{
-    if (!session_.canEdit())
-        return;
-    const std::optional<QString> chosen =
-        state_.prompts->saveFileName(LabelFileFilter, session_.proposedFileName());
-    if (!chosen)
-        return;
-    if (chosen->isEmpty()) {
-        state_.prompts->tell(tr("ファイル名を入力してください。"), PromptIcon::Question);
-        return;
-    }
-    const auto tellFailure = [this](const QString &path, const UserError &error) {
-        BusyPointer::clear();
-        state_.prompts->tell(SaveFailedMessage() + QLatin1Char('\r') + path + QLatin1Char('\r') + error.message(),
-                             PromptIcon::Critical);
-    };
-    SaveTarget target;
-    try {
-        target = EditorSession::saveTarget(*chosen);
-    } catch (const UserError &error) {
-        tellFailure(*chosen, error);
-        return;
-    }
-    // An existing file, or a name that leads elsewhere: asked with the real path.
-    if (target.needsQuestion() &&
-        !state_.prompts->ask(overwriteQuestionFor(target), PromptIcon::Question, Preselect::No))
-        return;
-    BusyPointer::show();
-    try {
-        session_.save(target.path);
-    } catch (const UserError &error) {
-        // The document stays open and modified; the earlier file is intact.
-        tellFailure(target.path, error);
-        return;
-    }
-    state_.DocumentPath = target.chosen;
-    BusyPointer::clear();
-}
+void EditorWindow::saveDocument() { files_.save(); }
 
 void EditorWindow::openDesigner()
 {
@@ -676,28 +558,10 @@ void EditorWindow::openDroppedFile(const QString &path)
 {
     if (!session_.canEdit() || imageDialog_)
         return;
-    if (session_.isModified() &&
-        !state_.prompts->ask(tr("データが編集されています。\r保存せずに他のファイルを開きますか？"),
-                             PromptIcon::Question, Preselect::No))
-        return;
-    const bool isTemplate = documentKindOf(path) == DocumentKind::Template;
-    const DocumentOrigin origin = isTemplate ? DocumentOrigin::TemplateFile : DocumentOrigin::LabelFile;
-    BusyPointer::show();
     renderFailureTold_ = false;
-    try {
-        session_.openAnother(origin, path);
-    } catch (const UserError &error) {
-        // The open document stays as it was.
-        BusyPointer::clear();
-        state_.prompts->tell(OpenRefusedMessage(isTemplate ? DocumentKind::Template : DocumentKind::Label, path, error),
-                             PromptIcon::Critical);
+    if (!files_.openDropped(path))
         return;
-    }
-    state_.DocumentPath = path;
-    state_.OpenMode = isTemplate ? OpenFromTemplate : OpenExistingFile;
-    rememberTemplateName(origin, path);
     updateToolButtons();
-    BusyPointer::clear();
     activateWindow();
     textBox_->setFocus();
 }

@@ -6,6 +6,7 @@
 
 #include "widgets/SkinnedWindow.h"
 #include "editor/EditorSession.h"
+#include "editor/ui/EditorFiles.h"
 #include "editor/ui/EditorToolbar.h"
 #include "editor/ui/SheetViewGroup.h"
 #include "format/InputFormat.h"
@@ -127,8 +128,6 @@ private:
     void buildMenus();
     void buildShortcuts();
     void connectSession();
-    bool refuseToOpen(const UserError &error); // the refusal naming the file; always false
-    void rememberTemplateName(DocumentOrigin origin, const QString &path);
 
     void showDocument();
     void showLabelInBox(int label);
@@ -144,6 +143,7 @@ private:
 
     AppState &state_;
     EditorSession session_;
+    EditorFiles files_;
     // Set while the window itself rewrites the text box: the box's change
     // signals are then no typing.
     bool ProgrammaticChange_ = false;

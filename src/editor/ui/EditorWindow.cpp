@@ -142,6 +142,16 @@ void EditorWindow::buildMenus()
     imageMenu_->addAction(tr("テキストより背面に移動"), this, [this] { setImageLayer(1); });
     imageMenu_->addSeparator();
     imageMenu_->addAction(tr("削除"), this, [this] { runToolButton(DeleteImageButton); });
+
+    // The print button's own menu (right click): the panel, or a PDF straight away.
+    printMenu_ = new QMenu(this);
+    printMenu_->setObjectName(QStringLiteral("mnuPrint"));
+    printMenu_->addAction(tr("印刷..."), this, &EditorWindow::showPrintPanel);
+    printMenu_->addAction(tr("PDFに保存..."), this, &EditorWindow::savePdf);
+    PictureButton *print = toolButton(PrintButton);
+    print->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(print, &QWidget::customContextMenuRequested, this,
+            [this, print](const QPoint &at) { printMenu_->popup(print->mapToGlobal(at)); });
 }
 
 void EditorWindow::buildShortcuts()
@@ -497,6 +507,14 @@ void EditorWindow::showPrintPanel()
         printPanel_->setOptions(options);
     }
     printPanel_->showPanel();
+}
+
+void EditorWindow::savePdf()
+{
+    if (!session_.canEdit())
+        return;
+    showPrintPanel();
+    printPanel_->exportPdf();
 }
 
 void EditorWindow::openFormatSettings()

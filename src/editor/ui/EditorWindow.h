@@ -107,6 +107,8 @@ public:
     void applyFormat(FormatCommand command);
     void openDesigner();
     void showPrintPanel();
+    // "PDFに保存" from the print button's menu: the panel's PDF export on its current settings.
+    void savePdf();
     void openFormatSettings();
     PrintPanel *printPanel() const;
     // Makes a label current, as a click on it does.
@@ -168,6 +170,7 @@ private:
     SheetViewGroup *viewGroup_ = nullptr;
     QMenu *popupMenu_ = nullptr;
     QMenu *imageMenu_ = nullptr;
+    QMenu *printMenu_ = nullptr;
 };
 
 } // namespace porkane

@@ -4,7 +4,10 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFile>
 #include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
 
 #include "EditorFixture.h"
 #include "widgets/PictureButton.h"
@@ -59,6 +62,27 @@ TEST_F(EditorDialogsTest, ThePrintButtonShowsThePanelWhoseOptionsGoToTheSettings
     const EditorSettings saved = loadEditorSettings(folder.path());
     EXPECT_EQ(saved.printOffsetLeft, 15);
     EXPECT_EQ(saved.forcePrintOverrun, 1);
+}
+
+TEST_F(EditorDialogsTest, ThePrintButtonsMenuSavesAPdfWithoutAPrinter)
+{
+    EditorWindow &window = openSheet(twentyLabels());
+    QTest::keyClicks(textBox(), QStringLiteral("ABC"));
+    auto *menu = window.findChild<QMenu *>(QStringLiteral("mnuPrint"));
+    ASSERT_NE(menu, nullptr);
+    ASSERT_EQ(menu->actions().size(), 2);
+    EXPECT_EQ(menu->actions().at(1)->text(), QStringLiteral("PDFに保存..."));
+    EXPECT_EQ(toolButton(EditorWindow::PrintButton)->contextMenuPolicy(), Qt::CustomContextMenu);
+
+    const QString pdf = folder.file(QStringLiteral("sheet.pdf"));
+    prompts.chooseFile(pdf);
+    menu->actions().at(1)->trigger();
+    QFile written(pdf);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly)) << prompts.messages().join(u'|').toStdString();
+    EXPECT_TRUE(written.read(5).startsWith("%PDF-"));
+    EXPECT_TRUE(prompts.allAnswersUsed());
+    // The document is not touched by it.
+    EXPECT_TRUE(window.isModified());
 }
 
 TEST_F(EditorDialogsTest, TheFormatButtonEditsTheInputFormatWithTheEditorDisabled)

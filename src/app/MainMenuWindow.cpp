@@ -19,6 +19,7 @@
 #include "document/DocumentSource.h"
 #include "widgets/Artwork.h"
 #include "widgets/BusyPointer.h"
+#include "widgets/HelpGuide.h"
 #include "widgets/PictureButton.h"
 #include "print/CurrentPrinter.h"
 
@@ -74,7 +75,7 @@ MainMenuWindow::MainMenuWindow(AppState &state, QWidget *parent)
 {
     Q_ASSERT(state_.prompts && state_.windows);
     setObjectName(QStringLiteral("Form2"));
-    setTitle(MainMenuTitle);
+    setTitle(mainMenuTitle());
     BusyPointer::clear();
 
     const StartupSettings startup = loadStartupSettings(state_.dataFolder, screenTwips(state_));
@@ -102,6 +103,7 @@ MainMenuWindow::MainMenuWindow(AppState &state, QWidget *parent)
         minimiseButton()->setObjectName(QStringLiteral("menuButton9"));
     if (closeButton())
         closeButton()->setObjectName(QStringLiteral("menuButton10"));
+    HelpGuide::addKey(this, GuideSection::MainMenu);
 
     const int tx = state_.TwipsPerPixelX;
     const int ty = state_.TwipsPerPixelY;

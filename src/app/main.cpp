@@ -1,18 +1,17 @@
 #include <QApplication>
 #include <QFont>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QPrinter>
 #include <QScreen>
-#include <QTranslator>
 
 #include "session/AppState.h"
+#include "session/InterfaceLanguage.h"
 #include "widgets/Artwork.h"
 #include "app/MainMenuWindow.h"
 #include "app/ProgramWindows.h"
 #include "app/QtPrompts.h"
 #include "app/SplashWindow.h"
 #include "core/Units.h"
+#include "core/Version.h"
 #include "widgets/InterfaceFont.h"
 
 int main(int argc, char *argv[])
@@ -20,16 +19,12 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("porkane"));
 
-    // The program's texts in the desktop's language when a translation is
-    // installed (share/porkane/translations/porkane_<language>.qm); the
-    // Japanese texts otherwise.
-    QTranslator programTranslator;
-    if (programTranslator.load(QLocale(), QStringLiteral("porkane"), QStringLiteral("_"),
-                               QCoreApplication::applicationDirPath() +
-                                   QStringLiteral("/../share/porkane/translations")))
-        QApplication::installTranslator(&programTranslator);
+    // The windows in English when the locale asks for it (LANG=en_US.UTF-8),
+    // in Japanese otherwise; Qt's own dialogs follow.
+    porkane::InterfaceTranslators translators;
+    translators.install(porkane::languageFromLocale(), QCoreApplication::applicationDirPath());
 
-    QApplication::setApplicationDisplayName(QCoreApplication::translate("main", "ぽるかね"));
+    QApplication::setApplicationDisplayName(porkane::programName());
     QApplication::setDesktopFileName(QStringLiteral("porkane"));
     // The main menu ends the program; a window closing while the menu is
     // hidden must not.
@@ -37,12 +32,6 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(QIcon(porkane::artwork::picture(QStringLiteral("porkane"), QSize(64, 64))));
 
     porkane::useInterfaceFont();
-
-    // Qt's own dialogs (file, colour, printer) in Japanese.
-    QTranslator qtTranslator;
-    if (qtTranslator.load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTranslator);
 
     porkane::AppState state(porkane::AppState::standardDataFolder());
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {

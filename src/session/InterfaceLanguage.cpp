@@ -38,7 +38,15 @@ QStringList translationFolders(const QString &programFolder)
 bool InterfaceTranslators::install(InterfaceLanguage language, const QString &programFolder)
 {
     remove();
-    if (language == InterfaceLanguage::English) {
+    // Pictures with words come in the default locale's language (the
+    // resources' lang="en" variants). The locale is changed only where its
+    // language disagrees with the interface's, so that number and date forms
+    // stay the user's.
+    const bool english = language == InterfaceLanguage::English;
+    if (english != (QLocale().language() == QLocale::English))
+        QLocale::setDefault(english ? QLocale(QLocale::English, QLocale().territory())
+                                    : QLocale(QLocale::Japanese, QLocale::Japan));
+    if (english) {
         for (const QString &folder : translationFolders(programFolder))
             if (program_.load(QStringLiteral("porkane_en"), folder))
                 return QCoreApplication::installTranslator(&program_);

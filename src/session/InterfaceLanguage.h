@@ -33,7 +33,8 @@ public:
     // English takes porkane_en.qm (Qt's own texts are English already);
     // Japanese takes Qt's qtbase_ja for its dialogs. False when a
     // translation the language needs was not found: the windows then show
-    // the texts they have.
+    // the texts they have. The default locale's language follows when it
+    // differs (LANG=en_US with LC_MESSAGES=ja_JP gives ja_JP).
     bool install(InterfaceLanguage language, const QString &programFolder);
     void remove();
 

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QLocale>
 
 #include "DataFolders.h"
 #include "session/InterfaceLanguage.h"
@@ -67,17 +68,22 @@ TEST(InterfaceLanguage, EnglishTakesTheProgramsTranslationAndJapaneseQtsOwn)
     const QString qtSource = qtCancel();
     ASSERT_EQ(qtSource, QStringLiteral("Cancel"));
 
+    const QLocale locale;
     InterfaceTranslators translators;
     ASSERT_TRUE(translators.install(InterfaceLanguage::English, programFolder));
     EXPECT_EQ(mainMenuNew(), QStringLiteral("New"));
     EXPECT_EQ(qtCancel(), QStringLiteral("Cancel"));
+    // Pictures with words follow the default locale's language.
+    EXPECT_EQ(QLocale().language(), QLocale::English);
 
     // Switching replaces the English rather than stacking on it.
     ASSERT_TRUE(translators.install(InterfaceLanguage::Japanese, programFolder));
     EXPECT_EQ(mainMenuNew(), QStringLiteral("新規製作"));
     EXPECT_EQ(qtCancel(), QStringLiteral("キャンセル"));
+    EXPECT_EQ(QLocale().language(), QLocale::Japanese);
 
     translators.remove();
+    QLocale::setDefault(locale);
     EXPECT_EQ(mainMenuNew(), QStringLiteral("新規製作"));
     EXPECT_EQ(qtCancel(), QStringLiteral("Cancel"));
 }

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,6 +17,7 @@
 
 #include "session/AppState.h"
 #include "session/InterfaceLanguage.h"
+#include "widgets/Artwork.h"
 #include "widgets/PictureButton.h"
 #include "app/AboutDialog.h"
 #include "app/MainMenuWindow.h"
@@ -197,6 +199,18 @@ TEST_F(EnglishWindowsTest, TheMainMenuItsAboutBoxAndTheFormatDialog)
     settle();
 }
 
+TEST_F(EnglishWindowsTest, PicturesWithWordsHaveTheirEnglishWords)
+{
+    artwork::picture(QStringLiteral("printer-direction-1"), QSize(150, 64));
+    for (const char *name : {"printer-direction-1", "printer-direction-2"}) {
+        QFile picture(QStringLiteral(":/porkane/%1.svg").arg(QLatin1String(name)));
+        ASSERT_TRUE(picture.open(QIODevice::ReadOnly)) << name;
+        const QString words = QString::fromUtf8(picture.readAll());
+        EXPECT_TRUE(words.contains(QLatin1String(">Top<"))) << name;
+        EXPECT_FALSE(words.contains(QStringLiteral("上"))) << name;
+    }
+}
+
 TEST_F(EnglishWindowsTest, TheDesignerTheEditorAndWhatTheEditorOpens)
 {
     state.OpenMode = OpenNewTemplate;
@@ -216,6 +230,12 @@ TEST_F(EnglishWindowsTest, TheDesignerTheEditorAndWhatTheEditorOpens)
     auto *text = editor->findChild<QPlainTextEdit *>(QStringLiteral("Text14"));
     ASSERT_NE(text, nullptr);
     QTest::keyClicks(text, QStringLiteral("Label"));
+    // A character Shift-JIS lacks is refused under the text box.
+    QTest::keyClicks(text, QStringLiteral("鷗"));
+    auto *status = editor->findChild<QLabel *>(QStringLiteral("statusLine"));
+    ASSERT_NE(status, nullptr);
+    EXPECT_EQ(status->text(), QStringLiteral("\"鷗\" cannot be typed on a label."));
+    expectNoClippedText(editor);
     text->selectAll();
     if (auto *effects = editor->findChild<QCheckBox *>(QStringLiteral("changeEffectsShown")))
         effects->setChecked(true);

@@ -5,10 +5,16 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QStyle>
 
 #include "core/Colour.h"
 #include "print/PrinterSetup.h"
@@ -74,6 +80,40 @@ bool QtPrompts::ask(const QString &text, PromptIcon icon, Preselect preselect)
     box.setEscapeButton(no);
     box.exec();
     return box.clickedButton() == yes;
+}
+
+bool QtPrompts::askAboutList(const QString &text, const QStringList &items, PromptIcon icon, Preselect preselect)
+{
+    // The items in a list of their own under the question: a thousand
+    // refused rows must not make a message box taller than the screen.
+    QDialog dialog(dialogParent());
+    dialog.setWindowTitle(PromptTitle);
+    auto *layout = new QGridLayout(&dialog);
+    auto *picture = new QLabel(&dialog);
+    const int side = dialog.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &dialog);
+    picture->setPixmap(QMessageBox::standardIcon(messageIcon(icon)).scaled(side, side, Qt::KeepAspectRatio,
+                                                                          Qt::SmoothTransformation));
+    layout->addWidget(picture, 0, 0, Qt::AlignTop);
+    auto *message = new QLabel(shownMessageText(text), &dialog);
+    message->setTextFormat(Qt::PlainText);
+    message->setWordWrap(true);
+    layout->addWidget(message, 0, 1);
+    auto *list = new QPlainTextEdit(&dialog);
+    list->setObjectName(QStringLiteral("promptList"));
+    list->setReadOnly(true);
+    list->setLineWrapMode(QPlainTextEdit::NoWrap);
+    list->setPlainText(items.join(QLatin1Char('\n')));
+    list->setMinimumSize(560, 220);
+    layout->addWidget(list, 1, 1);
+    auto *buttons = new QDialogButtonBox(&dialog);
+    QPushButton *yes = buttons->addButton(QCoreApplication::translate("QtPrompts", "はい(&Y)"), QDialogButtonBox::YesRole);
+    QPushButton *no = buttons->addButton(QCoreApplication::translate("QtPrompts", "いいえ(&N)"), QDialogButtonBox::NoRole);
+    QObject::connect(yes, &QPushButton::clicked, &dialog, &QDialog::accept);
+    QObject::connect(no, &QPushButton::clicked, &dialog, &QDialog::reject);
+    (preselect == Preselect::No ? no : yes)->setDefault(true);
+    (preselect == Preselect::No ? no : yes)->setFocus();
+    layout->addWidget(buttons, 2, 0, 1, 2);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 std::optional<QString> QtPrompts::openFileName(const QString &filter)

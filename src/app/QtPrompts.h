@@ -16,6 +16,7 @@ public:
 
     void tell(const QString &text, PromptIcon icon) override;
     bool ask(const QString &text, PromptIcon icon, Preselect preselect) override;
+    bool askAboutList(const QString &text, const QStringList &items, PromptIcon icon, Preselect preselect) override;
     std::optional<QString> openFileName(const QString &filter) override;
     std::optional<QString> saveFileName(const QString &filter, const QString &proposedName) override;
     std::optional<qint32> chooseColour(qint32 initial) override;

@@ -2,10 +2,12 @@
 
 #include <csv.h>
 
+#include <algorithm>
+#include <optional>
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QStringDecoder>
 
 #include "core/Cp932.h"
 #include "core/Errors.h"
@@ -22,12 +24,39 @@ struct Texts {
     Q_DECLARE_TR_FUNCTIONS(MergeData)
 };
 
-bool isUtf8(const QByteArray &bytes)
+// The bytes as UTF-8, or nothing when they are not UTF-8. A stateless
+// decoder keeps no error state, and a stateful one holds back a cut-off
+// sequence at the end without calling it an error; valid UTF-8 is exactly
+// what survives the way there and back.
+std::optional<QString> fromUtf8(const QByteArray &bytes)
 {
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    // decode() is lazy: the text must be made for errors to be seen.
-    const QString text = decoder.decode(bytes);
-    return !decoder.hasError();
+    QString text = QString::fromUtf8(bytes);
+    if (text.toUtf8() != bytes)
+        return std::nullopt;
+    return text;
+}
+
+bool isUtf8(const QByteArray &bytes) { return fromUtf8(bytes).has_value(); }
+
+// UTF-8 when the bytes are UTF-8, Shift-JIS when they are that. A list
+// that is neither is damaged: it is read as the encoding more of its lines
+// are in, UTF-8 when as many, so the refusal names the faulty field rather
+// than a field name turned to nonsense by the wrong encoding.
+TextEncoding guessEncoding(const QByteArray &bytes)
+{
+    if (isUtf8(bytes))
+        return TextEncoding::Utf8;
+    if (decodeCp932(bytes))
+        return TextEncoding::Cp932;
+    int utf8Lines = 0;
+    int shiftJisLines = 0;
+    for (const QByteArray &line : bytes.split('\n')) {
+        if (std::all_of(line.begin(), line.end(), [](char c) { return uchar(c) < 0x80; }))
+            continue;
+        utf8Lines += isUtf8(line);
+        shiftJisLines += decodeCp932(line).has_value();
+    }
+    return shiftJisLines > utf8Lines ? TextEncoding::Cp932 : TextEncoding::Utf8;
 }
 
 struct Collected {
@@ -98,10 +127,8 @@ MergeData parseMergeData(const QByteArray &input, const QString &name, TextEncod
     if (bytes.trimmed().isEmpty())
         throw FileError(Texts::tr("%1: データがありません（空のファイルです）。").arg(name));
 
-    // Bytes that are neither are read as UTF-8, so that the refusal names
-    // the row and field where they are.
     if (encoding == TextEncoding::Detect)
-        encoding = byteOrderMark || isUtf8(bytes) || !decodeCp932(bytes) ? TextEncoding::Utf8 : TextEncoding::Cp932;
+        encoding = byteOrderMark ? TextEncoding::Utf8 : guessEncoding(bytes);
     else if (encoding == TextEncoding::Cp932 && byteOrderMark)
         throw FileError(Texts::tr("%1: UTF-8 のファイルです（先頭に BOM があります）。").arg(name));
 
@@ -122,10 +149,8 @@ MergeData parseMergeData(const QByteArray &input, const QString &name, TextEncod
     data.encoding = encoding;
     const auto decode = [&](const QByteArray &field, int row, const QString &fieldName) {
         if (encoding == TextEncoding::Utf8) {
-            QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-            QString text = decoder.decode(field);
-            if (!decoder.hasError())
-                return text;
+            if (std::optional<QString> text = fromUtf8(field))
+                return *text;
         } else if (const std::optional<QString> text = decodeCp932(field)) {
             return *text;
         }

@@ -18,9 +18,9 @@ struct MergeData {
     QString file;
     TextEncoding encoding = TextEncoding::Utf8; // what the file was read as
     QStringList fieldNames;
-    std::vector<QStringList> rows; // each as long as fieldNames
-    // The line of the file each row starts on (the names are on line 1).
-    std::vector<int> firstLines;
+    // Each as long as fieldNames; rows[i] is row i + 2 of the list (the
+    // names are row 1), as a spreadsheet numbers them.
+    std::vector<QStringList> rows;
 
     int fieldIndex(const QString &name) const { return int(fieldNames.indexOf(name)); }
 };

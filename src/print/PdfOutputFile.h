@@ -32,3 +32,35 @@ private:
 };
 
 } // namespace porkane
+
+namespace porkane {
+
+// A PDF printer's file, written beside it under another name and renamed
+// over it only once the job is complete: a job that is cancelled or fails
+// leaves no half-written PDF, and an earlier file of the name stays as it
+// was. For any other printer (or a PDF printer without a file) it does
+// nothing.
+class PdfReplacement {
+public:
+    explicit PdfReplacement(QPrinter &printer);
+    // Removes the new file unless it was committed; the printer gets its
+    // file name back.
+    ~PdfReplacement();
+    PdfReplacement(const PdfReplacement &) = delete;
+    PdfReplacement &operator=(const PdfReplacement &) = delete;
+
+    // False when no file could be made in the target's folder.
+    bool isReady() const { return ready_; }
+    // Gives the new file the target's name (and permissions); false when
+    // that fails, and then the new file is removed.
+    bool commit();
+
+private:
+    QPrinter &printer_;
+    QString target_;
+    QString temporary_;
+    bool ready_ = true;
+    bool committed_ = false;
+};
+
+} // namespace porkane

@@ -5,12 +5,18 @@
 #include <optional>
 
 #include <QImage>
+#include <QPageSize>
+#include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPrinter>
 
 #include "core/Colour.h"
 #include "core/Errors.h"
+#include "core/Nearest.h"
+#include "core/Units.h"
 #include "print/CurrentPrinter.h"
+#include "print/PdfOutputFile.h"
+#include "print/PrintPages.h"
 #include "render/GlyphPainter.h"
 #include "render/TextLayout.h"
 
@@ -31,6 +37,52 @@ void report(const std::function<void()> &callback)
     if (callback)
         callback();
 }
+
+void report(const std::function<void(int, int)> &callback, int first, int second)
+{
+    if (callback)
+        callback(first, second);
+}
+
+// Thrown inside a page when the user ends the job.
+struct JobCancelled {};
+
+void stopIfCancelled(const PrintProgress &progress)
+{
+    if (progress.cancelled && progress.cancelled())
+        throw JobCancelled();
+}
+
+// Pictures as the page shows them (the visible part, the see-through
+// colour made transparent), kept for the whole job: every page of it
+// draws the same images at the same places, and the device then sees the
+// same image each time.
+class PreparedPictures {
+public:
+    struct Key {
+        qint64 picture;
+        QRect source;
+        bool seeThrough;
+        qint32 colour;
+        bool operator==(const Key &) const = default;
+    };
+    const QImage *find(const Key &key) const
+    {
+        for (const auto &[each, image] : prepared_)
+            if (each == key)
+                return &image;
+        return nullptr;
+    }
+    const QImage &add(const Key &key, QImage image)
+    {
+        prepared_.emplace_back(key, std::move(image));
+        return prepared_.back().second;
+    }
+
+private:
+    // At most the document's twenty images.
+    std::vector<std::pair<Key, QImage>> prepared_;
+};
 
 // The part of a picture that shows inside `visible` when the whole picture
 // is stretched over `target`: whole source pixels, and where they land.
@@ -91,7 +143,8 @@ QImage seeThroughCopy(const QImage &picture, RgbValue seeThrough, const PrintPro
 }
 
 void drawImage(QPainter &painter, const PrintGeometry &geometry, const QRect &sheetArea,
-               const LabelDocument &document, qint32 index, const PrintProgress &progress)
+               const LabelDocument &document, qint32 index, const PrintProgress &progress,
+               PreparedPictures &prepared)
 {
     const QImage &picture = document.picture(index);
     if (picture.isNull())
@@ -103,16 +156,24 @@ void drawImage(QPainter &painter, const PrintGeometry &geometry, const QRect &sh
     const std::optional<PicturePart> part = visiblePart(picture.size(), target, sheetArea);
     if (!part)
         return;
+    const bool seeThrough = placement[PlacementTransparent] == 1;
+    const PreparedPictures::Key key{picture.cacheKey(), part->source, seeThrough,
+                                    seeThrough ? placement[PlacementColour] & 0xFFFFFF : 0};
+    if (const QImage *ready = prepared.find(key)) {
+        if (!ready->isNull())
+            painter.drawImage(part->destination, *ready);
+        return;
+    }
     const QImage shown = picture.copy(part->source);
     if (shown.isNull())
         throw OutOfMemoryError();
-    if (placement[PlacementTransparent] != 1) {
-        painter.drawImage(part->destination, shown);
+    if (!seeThrough) {
+        painter.drawImage(part->destination, prepared.add(key, shown));
         return;
     }
     report(progress.seeThroughStarted);
     report(progress.seeThroughAdvanced, 0);
-    const QImage keyed = seeThroughCopy(shown, placement[PlacementColour] & 0xFFFFFF, progress);
+    const QImage &keyed = prepared.add(key, seeThroughCopy(shown, key.colour, progress));
     if (!keyed.isNull())
         painter.drawImage(part->destination, keyed);
     report(progress.seeThroughAdvanced, 1000);
@@ -120,13 +181,66 @@ void drawImage(QPainter &painter, const PrintGeometry &geometry, const QRect &sh
 }
 
 void drawImagesOfLayer(QPainter &painter, const PrintGeometry &geometry, const QRect &sheetArea,
-                       const LabelDocument &document, qint32 layer, const PrintProgress &progress)
+                       const LabelDocument &document, qint32 layer, const PrintProgress &progress,
+                       PreparedPictures &prepared)
 {
     for (int number = 1; number <= document.ImageCount(); ++number) {
         const qint32 index = document.ImageSlot(number);
         if (isPictureIndex(index) && document.ImagePlacement(index)[PlacementLayer] == layer)
-            drawImage(painter, geometry, sheetArea, document, index, progress);
+            drawImage(painter, geometry, sheetArea, document, index, progress, prepared);
     }
+}
+
+void drawSheetWith(QPainter &painter, const PrintDevice &device, const LabelDocument &document,
+                   const PrintOptions &options, ScreenScale screen, const PrintProgress &progress,
+                   PreparedPictures &prepared)
+{
+    if (!device.isValid() || !painter.isActive())
+        return;
+    const PrintGeometry geometry(device, options, screen);
+    const SheetTemplate &sheet = document.sheet();
+    const QRect sheetArea = geometry.sheetArea(sheet);
+    if (sheetArea.isEmpty())
+        return;
+
+    painter.save();
+    try {
+        painter.setClipRect(sheetArea);
+        drawImagesOfLayer(painter, geometry, sheetArea, document, 1, progress, prepared);
+
+        const int labels = std::clamp(int(sheet.LabelCount), 0, int(SheetTemplate::MaxLabels));
+        for (int label = 1; label <= labels; ++label) {
+            report(progress.labelStarting, label);
+            stopIfCancelled(progress);
+            if (document.LabelText(label).isEmpty())
+                continue;
+            const QRect area = options.overflow ? sheetArea : geometry.labelArea(sheet, label) & sheetArea;
+            if (area.isEmpty())
+                continue;
+            painter.setClipRect(area);
+            const bool rotated = document.LabelRotated(label) == 1;
+            const QPoint origin = geometry.textOrigin(sheet, label, rotated);
+            const std::vector<PlacedGlyph> glyphs =
+                layoutText(document.LabelText(label), TextRecords(document, label), origin,
+                           geometry.textScale(rotated), painter.device(), area);
+            paintGlyphs(painter, glyphs);
+        }
+
+        painter.setClipRect(sheetArea);
+        drawImagesOfLayer(painter, geometry, sheetArea, document, 0, progress, prepared);
+    } catch (...) {
+        painter.restore();
+        throw;
+    }
+    painter.restore();
+}
+
+// Ends the painter of a job that stops early; its outcome is the reason
+// it stopped, whatever the device says.
+PrintOutcome endEarly(QPainter &painter, PrintOutcome outcome)
+{
+    painter.end();
+    return outcome;
 }
 
 } // namespace
@@ -144,6 +258,10 @@ QString printFailureMessage(PrintOutcome outcome)
         return QStringLiteral("印刷中にエラーが発生しました。\r印刷は完了していません。");
     case PrintOutcome::OutOfMemory:
         return QCoreApplication::translate("porkane", "メモリが足りないため、印刷できませんでした。\r印刷は完了していません。");
+    case PrintOutcome::Cancelled:
+        return QCoreApplication::translate("porkane", "印刷を中止しました。");
+    case PrintOutcome::NothingToPrint:
+        return QCoreApplication::translate("porkane", "印刷するページがありません。");
     }
     return QString();
 }
@@ -151,35 +269,10 @@ QString printFailureMessage(PrintOutcome outcome)
 void drawSheet(QPainter &painter, const PrintDevice &device, const LabelDocument &document,
                const PrintOptions &options, ScreenScale screen, const PrintProgress &progress)
 {
-    if (!device.isValid() || !painter.isActive())
-        return;
-    const PrintGeometry geometry(device, options, screen);
-    const SheetTemplate &sheet = document.sheet();
-    const QRect sheetArea = geometry.sheetArea(sheet);
-    if (sheetArea.isEmpty())
-        return;
-
-    painter.save();
-    painter.setClipRect(sheetArea);
-    drawImagesOfLayer(painter, geometry, sheetArea, document, 1, progress);
-
-    const int labels = std::clamp(int(sheet.LabelCount), 0, int(SheetTemplate::MaxLabels));
-    for (int label = 1; label <= labels; ++label) {
-        report(progress.labelStarting, label);
-        const QRect area = options.overflow ? sheetArea : geometry.labelArea(sheet, label) & sheetArea;
-        if (area.isEmpty())
-            continue;
-        painter.setClipRect(area);
-        const bool rotated = document.LabelRotated(label) == 1;
-        const QPoint origin = geometry.textOrigin(sheet, label, rotated);
-        const std::vector<PlacedGlyph> glyphs = layoutText(document.LabelText(label), TextRecords(document, label),
-                                                           origin, geometry.textScale(rotated), painter.device(), area);
-        paintGlyphs(painter, glyphs);
-    }
-
-    painter.setClipRect(sheetArea);
-    drawImagesOfLayer(painter, geometry, sheetArea, document, 0, progress);
-    painter.restore();
+    PreparedPictures prepared;
+    PrintProgress uncancellable = progress;
+    uncancellable.cancelled = nullptr;
+    drawSheetWith(painter, device, document, options, screen, uncancellable, prepared);
 }
 
 PrintOutcome printPage(QPaintDevice &target, const PrintDevice &device, const LabelDocument &document,
@@ -202,22 +295,133 @@ PrintOutcome printPage(QPaintDevice &target, const PrintDevice &device, const La
     return painter.end() ? PrintOutcome::Printed : PrintOutcome::Failed;
 }
 
-PrintOutcome printDocument(QPrinter &printer, const LabelDocument &document, const PrintOptions &options,
-                           ScreenScale screen, const PrintProgress &progress)
+PrintOutcome printPages(QPagedPaintDevice &target, const PrintDevice &device, const PrintPages &pages,
+                        const PrintOptions &options, ScreenScale screen, const PrintProgress &progress)
+{
+    const int count = pages.pageCount();
+    if (count < 1)
+        return PrintOutcome::NothingToPrint;
+    if (!device.isValid())
+        return PrintOutcome::CannotOpen;
+    QPainter painter;
+    if (!painter.begin(&target))
+        return PrintOutcome::CannotOpen;
+    PreparedPictures prepared;
+    try {
+        for (int page = 0; page < count; ++page) {
+            stopIfCancelled(progress);
+            report(progress.pageStarting, page + 1, count);
+            if (page > 0 && !target.newPage())
+                return endEarly(painter, PrintOutcome::Failed);
+            const LabelDocument sheet = pages.page(page);
+            drawSheetWith(painter, device, sheet, options, screen, progress, prepared);
+        }
+    } catch (const JobCancelled &) {
+        // A print queue is asked to drop what it has; a PDF is not kept.
+        if (auto *printer = dynamic_cast<QPrinter *>(&target); printer && printer->outputFormat() == QPrinter::NativeFormat)
+            printer->abort();
+        return endEarly(painter, PrintOutcome::Cancelled);
+    } catch (const std::bad_alloc &) {
+        return endEarly(painter, PrintOutcome::OutOfMemory);
+    } catch (const OutOfMemoryError &) {
+        return endEarly(painter, PrintOutcome::OutOfMemory);
+    }
+    return painter.end() ? PrintOutcome::Printed : PrintOutcome::Failed;
+}
+
+PrintOutcome printJob(QPrinter &printer, const PrintPages &pages, const PrintOptions &options, ScreenScale screen,
+                      const PrintProgress &progress)
 {
     if (!printerExists(printer))
         return PrintOutcome::NoPrinter;
+    if (pages.pageCount() < 1)
+        return PrintOutcome::NothingToPrint;
     printer.setDocName(PrintJobName);
-    // The job is one page, whatever range a dialog left behind.
+    // The job's pages are all printed, whatever range a dialog left behind.
     printer.setPrintRange(QPrinter::AllPages);
     PrintDevice device;
     device.dotsPerInchX = printer.resolution();
     device.dotsPerInchY = printer.resolution();
     device.physicalOffset = readPrinterProperties(printer).physicalOffset;
-    const PrintOutcome outcome = printPage(printer, device, document, options, screen, progress);
+    PdfReplacement file(printer);
+    if (!file.isReady())
+        return PrintOutcome::CannotOpen;
+    PrintOutcome outcome = printPages(printer, device, pages, options, screen, progress);
     if (outcome == PrintOutcome::Printed && printer.printerState() == QPrinter::Error)
-        return PrintOutcome::Failed;
+        outcome = PrintOutcome::Failed;
+    if (outcome == PrintOutcome::Printed && !file.commit())
+        outcome = PrintOutcome::CannotOpen;
     return outcome;
+}
+
+PrintOutcome printDocument(QPrinter &printer, const LabelDocument &document, const PrintOptions &options,
+                           ScreenScale screen, const PrintProgress &progress)
+{
+    return printJob(printer, PrintPages::asIs(document), options, screen, progress);
+}
+
+QPageLayout sheetPageLayout(const SheetTemplate &sheet)
+{
+    const double width = std::max<double>(sheet.SheetWidth, 1);
+    const double height = std::max<double>(sheet.SheetHeight, 1);
+    const bool landscape = width > height;
+    // Standard sizes are defined upright; a landscape sheet is one turned.
+    const QSizeF upright(std::min(width, height), std::max(width, height));
+    const QPageSize size(upright, QPageSize::Millimeter, QString(), QPageSize::FuzzyMatch);
+    return QPageLayout(size, landscape ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
+                       QPageLayout::Millimeter);
+}
+
+void setUpPdfPrinter(QPrinter &printer, const SheetTemplate &sheet, const QString &file)
+{
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setResolution(600);
+    printer.setFullPage(true);
+    printer.setPageLayout(sheetPageLayout(sheet));
+    printer.setCopyCount(1);
+    printer.setCreator(PrintJobName);
+    printer.setOutputFileName(file);
+}
+
+PrintOutcome exportPdf(const QString &file, const PrintPages &pages, const PrintOptions &options, ScreenScale screen,
+                       const PrintProgress &progress)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    setUpPdfPrinter(printer, pages.sheet(), file);
+    return printJob(printer, pages, options, screen, progress);
+}
+
+QImage previewPage(const PrintPages &pages, int page, const PrintOptions &options, ScreenScale screen, double zoom)
+{
+    if (page < 0 || page >= pages.pageCount() || !std::isfinite(zoom))
+        return QImage();
+    zoom = std::clamp(zoom, MinPreviewZoom, MaxPreviewZoom);
+    PrintDevice device;
+    device.dotsPerInchX = TwipsPerInch / std::max(screen.twipsPerPixelX, 1) * zoom;
+    device.dotsPerInchY = TwipsPerInch / std::max(screen.twipsPerPixelY, 1) * zoom;
+    if (!device.isValid())
+        return QImage();
+    // The sheet's paper, placed as the job places it: x mm at x * 56.7 / PX.
+    const SheetTemplate &sheet = pages.sheet();
+    const auto width = nearest32(std::max<double>(sheet.SheetWidth, 1) * TwipsPerMillimetre * device.dotsPerInchX / TwipsPerInch);
+    const auto height =
+        nearest32(std::max<double>(sheet.SheetHeight, 1) * TwipsPerMillimetre * device.dotsPerInchY / TwipsPerInch);
+    if (!width || !height || qint64(*width) * *height > 64LL * 1024 * 1024)
+        return QImage();
+    QImage image(*width, *height, QImage::Format_RGB32);
+    if (image.isNull())
+        return QImage();
+    image.fill(Qt::white);
+    // Font sizes follow the picture's own resolution.
+    image.setDotsPerMeterX(int(std::lround(device.dotsPerInchX / 0.0254)));
+    image.setDotsPerMeterY(int(std::lround(device.dotsPerInchY / 0.0254)));
+    try {
+        if (printPage(image, device, pages.page(page), options, screen) != PrintOutcome::Printed)
+            return QImage();
+    } catch (const std::bad_alloc &) {
+        return QImage();
+    }
+    return image;
 }
 
 } // namespace porkane

@@ -12,16 +12,24 @@ namespace porkane {
 struct PrintPlan {
     enum class Mode { AsIs, Merge };
 
+    static constexpr int MaxCopies = 999;
+
     Mode mode = Mode::AsIs;
     int labelCount = 0;
-    int startLabel = 1; // 1 to labelCount
-    int recordCount = 0; // Merge: the rows of the list
-    int copies = 1;
+    int startLabel = 1; // 1 to labelCount; other values are taken as the nearest of those
+    int recordCount = 0; // Merge: the records that fill the labels
+    int copies = 1;      // 1 to MaxCopies, likewise
 
-    // Pages of one copy of the job: 1 for AsIs; for Merge as many sheets as
-    // the records fill from the starting label on.
+    // The starting label and copies as the plan uses them.
+    int start() const;
+    int copyCount() const;
+
+    // Pages of one copy of the job: 1 for AsIs (a sheet without labels
+    // prints an empty page, as it always did); for Merge as many sheets as
+    // the records fill from the starting label on, 0 without records or
+    // labels.
     int pagesPerCopy() const;
-    int pageCount() const { return pagesPerCopy() * copies; }
+    int pageCount() const;
 
     // What label `label` (1-based) of page `page` (0-based) prints: AsIs the
     // label itself, Merge the record index (0-based); nothing for a label

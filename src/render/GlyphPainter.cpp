@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QImage>
 #include <QPainter>
+#include <QRawFont>
 #include <QTextLayout>
 
 #include "core/Colour.h"
@@ -175,6 +176,60 @@ QString shapeKey(const PlacedGlyph &glyph)
            QLatin1Char('|') + QString(glyph.character);
 }
 
+// Copies drawn one after another in the same colour and font, unturned,
+// become one glyph run: in whatever order copies of one colour are drawn
+// they cover the same pixels, and a printer or PDF then gets one text
+// operation for a character's eight outline copies, or for a line of faces,
+// instead of one each. A copy that cannot join is drawn on its own, after
+// the ones gathered before it.
+class CopyBatch {
+public:
+    CopyBatch(QPainter &painter, const QTransform &base) : painter_(painter), base_(base) {}
+
+    void draw(const GlyphShape &shape, QPoint at, RgbValue colour)
+    {
+        const bool joins = shape.turn.isIdentity() && shape.decorations.isEmpty() && shape.runs.size() == 1;
+        if (!joins) {
+            flush();
+            drawShape(painter_, shape, base_, at, colour);
+            return;
+        }
+        const QGlyphRun &run = shape.runs.constFirst();
+        if (!indexes_.isEmpty() && (colour != colour_ || !(run.rawFont() == font_)))
+            flush();
+        if (indexes_.isEmpty()) {
+            colour_ = colour;
+            font_ = run.rawFont();
+        }
+        indexes_ += run.glyphIndexes();
+        for (const QPointF &position : run.positions())
+            positions_.append(position + QPointF(at));
+    }
+
+    void flush()
+    {
+        if (indexes_.isEmpty())
+            return;
+        QGlyphRun run;
+        run.setRawFont(font_);
+        run.setGlyphIndexes(indexes_);
+        run.setPositions(positions_);
+        painter_.setWorldTransform(base_);
+        painter_.setPen(toQColor(colour_));
+        painter_.drawGlyphRun(QPointF(0, 0), run);
+        indexes_.clear();
+        positions_.clear();
+    }
+
+private:
+    QPainter &painter_;
+    QTransform base_;
+    RgbValue colour_ = 0;
+    QRawFont font_;
+    QList<quint32> indexes_;
+    QList<QPointF> positions_;
+};
+
 } // namespace
 
 void paintGlyphs(QPainter &painter, const std::vector<PlacedGlyph> &glyphs)
@@ -186,14 +241,16 @@ void paintGlyphs(QPainter &painter, const std::vector<PlacedGlyph> &glyphs)
     shapes.reserve(glyphs.size());
     for (const PlacedGlyph &glyph : glyphs)
         shapes.push_back(shapeOf(glyph, painter.device()));
+    CopyBatch batch(painter, base);
     for (size_t index = 0; index < glyphs.size(); ++index) {
         for (const GlyphCopy &copy : glyphs[index].behind)
-            drawShape(painter, shapes[index], base, copy.at, copy.colour);
+            batch.draw(shapes[index], copy.at, copy.colour);
     }
     for (size_t index = 0; index < glyphs.size(); ++index) {
         for (const GlyphCopy &copy : glyphs[index].front)
-            drawShape(painter, shapes[index], base, copy.at, copy.colour);
+            batch.draw(shapes[index], copy.at, copy.colour);
     }
+    batch.flush();
     painter.restore();
 }
 

@@ -18,6 +18,7 @@ class QPrinter;
 
 namespace porkane {
 
+class ProductCatalogue;
 class Prompts;
 class WindowHub;
 
@@ -68,6 +69,9 @@ struct AppState {
     // The template the designer holds and the one open document.
     SheetTemplate designerTemplate;
     LabelDocument document;
+
+    // The label products, read when the designer first asks for them.
+    std::shared_ptr<const ProductCatalogue> productCatalogue;
 
     // The printer the print job uses; the printer-setup dialog changes it.
     // Made by the first window that needs it, so this layer does not link

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
 #include "session/TranslatedText.h"
@@ -36,6 +37,14 @@ public:
     virtual void tell(const QString &text, PromptIcon icon) = 0;
     // A Yes/No question; true for Yes.
     virtual bool ask(const QString &text, PromptIcon icon, Preselect preselect) = 0;
+    // A Yes/No question about a list of items (one line each, however
+    // many), shown whole so that nothing in it goes unseen; true for Yes.
+    // Unless a Prompts shows lists its own way, the items follow the text
+    // in one message.
+    virtual bool askAboutList(const QString &text, const QStringList &items, PromptIcon icon, Preselect preselect)
+    {
+        return ask(text + QLatin1Char('\r') + items.join(QLatin1Char('\r')), icon, preselect);
+    }
 
     // The chosen file, nothing when the dialog was cancelled. The save
     // dialog does not ask about overwriting: the caller does.

@@ -20,6 +20,13 @@ struct LabelGrid {
     double columnPitch = 90;
     double rowPitch = 50;
 
+    // The grid a template's labels form in reading order: label 1's size
+    // and place, the labels of its row as columns, and the pitch from one
+    // label to the next, to a tenth of a millimetre (each label within a
+    // millimetre of its place, as rounding leaves them). Labels that form
+    // no grid give label 1 alone.
+    static LabelGrid of(const SheetTemplate &sheet);
+
     int labelCount() const { return columns * rows; }
     // Why the grid does not fit the sheet or the template ("" when it
     // does): more than 20 labels, a label off the sheet, a size below 1 mm.

@@ -279,32 +279,6 @@ void resolveSameAs(std::vector<LabelProduct> &products, QStringList &problems)
     products = std::move(resolved);
 }
 
-struct Position {
-    double top;
-    double left;
-    double width;
-    double height;
-};
-
-std::vector<Position> readingOrder(const LabelProduct &product)
-{
-    std::vector<Position> positions;
-    for (const ProductLabelKind &kind : product.kinds)
-        for (const ProductLabelKind::Grid &grid : kind.grids)
-            for (int row = 0; row < grid.rows; ++row)
-                for (int column = 0; column < grid.columns; ++column)
-                    positions.push_back({grid.top + row * grid.rowPitch, grid.left + column * grid.columnPitch,
-                                         kind.width, kind.height});
-    // Rows top to bottom, each left to right; positions within half a
-    // millimetre of each other's top share a row.
-    std::stable_sort(positions.begin(), positions.end(), [](const Position &a, const Position &b) {
-        if (std::abs(a.top - b.top) >= 0.5)
-            return a.top < b.top;
-        return a.left < b.left;
-    });
-    return positions;
-}
-
 qint16 wholeMillimetres(double millimetres)
 {
     return roundToInt16(std::clamp(millimetres, -32768.0, 32767.0));
@@ -337,6 +311,23 @@ bool catalogueLengthToMillimetres(const QString &text, double &millimetres)
     return true;
 }
 
+std::vector<ProductLabelPlace> labelPlaces(const LabelProduct &product)
+{
+    std::vector<ProductLabelPlace> places;
+    for (const ProductLabelKind &kind : product.kinds)
+        for (const ProductLabelKind::Grid &grid : kind.grids)
+            for (int row = 0; row < grid.rows; ++row)
+                for (int column = 0; column < grid.columns; ++column)
+                    places.push_back({grid.top + row * grid.rowPitch, grid.left + column * grid.columnPitch,
+                                      kind.width, kind.height, kind.shape});
+    std::stable_sort(places.begin(), places.end(), [](const ProductLabelPlace &a, const ProductLabelPlace &b) {
+        if (std::abs(a.top - b.top) >= 0.5)
+            return a.top < b.top;
+        return a.left < b.left;
+    });
+    return places;
+}
+
 int LabelProduct::labelCount() const
 {
     int count = 0;
@@ -360,13 +351,17 @@ SheetTemplate templateFromProduct(const LabelProduct &product, int *labelsLeftOu
     SheetTemplate sheet;
     sheet.SheetWidth = wholeMillimetres(product.paperWidth);
     sheet.SheetHeight = wholeMillimetres(product.paperHeight);
-    const std::vector<Position> positions = readingOrder(product);
+    const std::vector<ProductLabelPlace> positions = labelPlaces(product);
     const int used = std::min<int>(int(positions.size()), SheetTemplate::MaxLabels);
     sheet.LabelCount = qint16(used);
     for (int label = 1; label <= used; ++label) {
-        const Position &position = positions[std::size_t(label - 1)];
-        sheet.LabelGeometry[label] = {wholeMillimetres(position.top), wholeMillimetres(position.left),
-                                      wholeMillimetres(position.width), wholeMillimetres(position.height), 0, 0};
+        const ProductLabelPlace &position = positions[std::size_t(label - 1)];
+        // Each edge is rounded, not the size, so labels that touch on the
+        // product still touch and never overlap by a millimetre.
+        const qint16 top = wholeMillimetres(position.top);
+        const qint16 left = wholeMillimetres(position.left);
+        sheet.LabelGeometry[label] = {top, left, qint16(wholeMillimetres(position.left + position.width) - left),
+                                      qint16(wholeMillimetres(position.top + position.height) - top), 0, 0};
     }
     if (labelsLeftOut)
         *labelsLeftOut = int(positions.size()) - used;

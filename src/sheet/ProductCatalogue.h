@@ -56,6 +56,21 @@ struct LabelProduct {
     QString displayName() const;
 };
 
+// Where one label of a product lies on its sheet, in millimetres as the
+// catalogue gives them.
+struct ProductLabelPlace {
+    double top = 0;
+    double left = 0;
+    double width = 0;
+    double height = 0;
+    ProductLabelKind::Shape shape = ProductLabelKind::Shape::Rectangle;
+};
+
+// Every label of the product in reading order: rows top to bottom (tops
+// within half a millimetre share a row), each row left to right. The
+// template's labels are the first 20 of these.
+std::vector<ProductLabelPlace> labelPlaces(const LabelProduct &product);
+
 // A product as a template: the sheet and every position rounded to whole
 // millimetres (halves to even), round labels by their bounding box, print
 // start 0/0, at most 20 labels. `labelsLeftOut` gets how many positions past

@@ -37,8 +37,35 @@ void TemplateDraft::reset(const SheetTemplate &sheet, const QString &name)
     sheetWidth_ = sheet.SheetWidth;
     sheetHeight_ = sheet.SheetHeight;
     currentLabel_ = labelCount_;
+    labelsAtStart_ = labelCount_;
     modified_ = false;
     emit replaced();
+}
+
+QString TemplateDraft::tooFewLabelsMessage(int minimum)
+{
+    return tr("文字入力中の文書には %1 面のラベルがあります。%1 面以上の配置を選んでください。").arg(minimum);
+}
+
+TemplateDraft::Replacement TemplateDraft::replaceTemplate(const SheetTemplate &sheet,
+                                                          const std::optional<QString> &name)
+{
+    if (sheet.LabelCount < 1 || sheet.LabelCount > SheetTemplate::MaxLabels)
+        return Replacement::NoLabels;
+    if (sheet.LabelCount < minimumLabelCount())
+        return Replacement::TooFewLabels;
+    dragging_ = false;
+    for (std::size_t label = 1; label < working_.size(); ++label)
+        working_[label] = sheet.LabelGeometry[label];
+    labelCount_ = sheet.LabelCount;
+    if (name)
+        name_ = *name;
+    sheetWidth_ = std::clamp<int>(sheet.SheetWidth, 0, MaxSheetSize);
+    sheetHeight_ = std::clamp<int>(sheet.SheetHeight, 0, MaxSheetSize);
+    currentLabel_ = 1;
+    setModified();
+    emit replaced();
+    return Replacement::Replaced;
 }
 
 void TemplateDraft::setName(const QString &name)

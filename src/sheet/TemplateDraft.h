@@ -7,6 +7,7 @@
 // tells it what changed.
 
 #include <array>
+#include <optional>
 
 #include <QObject>
 #include <QPointF>
@@ -34,6 +35,12 @@ public:
         LabelsKept, // over the editor no label is deleted
     };
 
+    enum class Replacement {
+        Replaced,
+        NoLabels,     // a template needs 1 to 20 labels
+        TooFewLabels, // over the editor the document's labels stay
+    };
+
     explicit TemplateDraft(QObject *parent = nullptr);
 
     // Starts over on `sheet` (at least one label, at most 20). The values
@@ -45,6 +52,18 @@ public:
     // Over the editor the labels keep their texts, so none may be deleted.
     void setKeepsLabels(bool keeps) { keepsLabels_ = keeps; }
     bool canDeleteLabels() const { return !keepsLabels_ && labelCount_ > 1; }
+    // The fewest labels a whole new layout may have: over the editor as
+    // many as the document had when the draft started, otherwise 1.
+    int minimumLabelCount() const { return keepsLabels_ ? labelsAtStart_ : 1; }
+
+    // Puts a whole layout in place at once, as though the user had typed it
+    // (a product chosen, a grid laid out): the sheet size (held to its
+    // bounds), the label count and all 20 rows of `sheet`, and the name when
+    // one is given. Label 1 becomes current and the draft is modified.
+    // Refused, changing nothing, for fewer than minimumLabelCount() labels.
+    // Why a layout of fewer labels is refused over the editor.
+    static QString tooFewLabelsMessage(int minimum);
+    Replacement replaceTemplate(const SheetTemplate &sheet, const std::optional<QString> &name = std::nullopt);
 
     const QString &name() const { return name_; }
     bool hasName() const { return !name_.trimmed().isEmpty(); }
@@ -128,6 +147,7 @@ private:
     int zoom_ = DefaultZoom;
     bool modified_ = false;
     bool keepsLabels_ = false;
+    int labelsAtStart_ = 1;
 
     bool dragging_ = false;
     QPointF dragStartTwips_;

@@ -3,6 +3,7 @@
 #include "core/Version.h"
 #include "document/LabelDocument.h"
 #include "image/Barcode.h"
+#include "print/PrintPlan.h"
 
 namespace porkane {
 
@@ -19,6 +20,10 @@ const QList<std::pair<QString, QString>> ExitStatus = {
                                          "line: porkane-tool: FILE: REASON.")},
     {QStringLiteral("2"), QStringLiteral("The command line is wrong. Standard error holds one line saying what "
                                          "is wrong.")},
+    {QStringLiteral("3"), QStringLiteral("print --data printed the rows that merge, but left out rows that cannot "
+                                         "go into the label (a character Shift-JIS lacks, a text longer than a "
+                                         "label holds). Standard error holds one line for each: porkane-tool: "
+                                         "FILE: ROW 行目「FIELD」: REASON.")},
 };
 
 QList<ToolCommand> makeTable()
@@ -63,12 +68,15 @@ QList<ToolCommand> makeTable()
         {QStringLiteral("print"),
          {QStringLiteral("FILE")},
          QStringLiteral("print FILE (--pdf OUT.pdf | --printer NAME) [--offset-left T] [--offset-top T] "
-                        "[--overflow] [--paper NAME]"),
-         QStringLiteral("Print the sheet of a label file or a template on one page, as the print panel does. A "
-                        "PDF is written at 600 dpi with the whole paper printable, on A4 portrait paper unless "
-                        "--paper names another; a print queue prints with its own settings."),
+                        "[--overflow] [--paper NAME] [--data LIST.csv] [--encoding utf-8|cp932] "
+                        "[--design-label N] [--start N] [--copies N]"),
+         QStringLiteral("Print the sheet of a label file or a template, as the print panel does: on one page, or "
+                        "with --data an address list merged on the design label, each row filling the next label "
+                        "sheet after sheet. A PDF holds every page; it is written at 600 dpi with the whole paper "
+                        "printable, on A4 portrait paper unless --paper names another, and only a complete PDF "
+                        "replaces OUT.pdf. A print queue prints with its own settings."),
          {
-             {QStringLiteral("pdf"), QStringLiteral("OUT.pdf"), QStringLiteral("Write the page to this PDF file.")},
+             {QStringLiteral("pdf"), QStringLiteral("OUT.pdf"), QStringLiteral("Write the pages to this PDF file.")},
              {QStringLiteral("printer"), QStringLiteral("NAME"), QStringLiteral("Print on this print queue.")},
              {QStringLiteral("offset-left"), QStringLiteral("T"),
               QStringLiteral("Move the print right by T tenths of a millimetre, -%1 to %1; a negative T moves "
@@ -83,9 +91,25 @@ QList<ToolCommand> makeTable()
                              "edge.")},
              {QStringLiteral("paper"), QStringLiteral("NAME"),
               QStringLiteral("The paper, by its Qt page size name in any case, such as A4, B5 or Letter.")},
+             {QStringLiteral("data"), QStringLiteral("LIST.csv"),
+              QStringLiteral("Merge this address list: a CSV or TSV file whose first row names the fields that "
+                             "the design label's text uses as 《NAME》. Its text is UTF-8 (with or without a "
+                             "byte-order mark) or Shift-JIS, told apart unless --encoding says which.")},
+             {QStringLiteral("encoding"), QStringLiteral("utf-8|cp932"),
+              QStringLiteral("Read the address list as UTF-8 or as Shift-JIS (code page 932).")},
+             {QStringLiteral("design-label"), QStringLiteral("N"),
+              QStringLiteral("The label whose text and formats every label takes when merging, 1 to %1 (1 unless "
+                             "given).")
+                  .arg(LabelDocument::MaxLabels)},
+             {QStringLiteral("start"), QStringLiteral("N"),
+              QStringLiteral("Start at label N of the first sheet, leaving the labels before it empty, for a "
+                             "sheet partly used already (1 unless given).")},
+             {QStringLiteral("copies"), QStringLiteral("N"),
+              QStringLiteral("Print the whole job N times, 1 to %1 (1 unless given).").arg(PrintPlan::MaxCopies)},
          },
          {QStringLiteral("porkane-tool print addresses.fhl --pdf sheet.pdf"),
-          QStringLiteral("porkane-tool print addresses.fhl --printer Office --offset-top -5")}},
+          QStringLiteral("porkane-tool print addresses.fhl --printer Office --offset-top -5"),
+          QStringLiteral("porkane-tool print labels.fhl --pdf out.pdf --data list.csv --start 5")}},
         {QStringLiteral("products"),
          {},
          QStringLiteral("products [SEARCH...]"),

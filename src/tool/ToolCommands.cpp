@@ -20,6 +20,8 @@
 #include "image/Barcode.h"
 #include "image/CustomerBarcode.h"
 #include "print/PrintJob.h"
+#include "print/PrintJobSetup.h"
+#include "print/PrintPages.h"
 #include "render/LabelCanvas.h"
 #include "render/SheetImage.h"
 #include "core/FileIO.h"
@@ -150,6 +152,11 @@ struct PrintCommand {
     QString printer; // the print queue to print on
     std::optional<QPageSize> paper;
     PrintOptions options;
+    QString data; // the address list to merge, if any
+    TextEncoding encoding = TextEncoding::Detect;
+    int designLabel = 1;
+    int startLabel = 1;
+    int copies = 1;
 };
 
 // A page size by its QPageSize key or name ("A4", "Letter", "EnvB6",
@@ -199,6 +206,43 @@ std::optional<PrintCommand> printCommand(const QCommandLineParser &parser, QStri
             return std::nullopt;
         }
     }
+    const auto numberOf = [&](const QString &name, int &number, int most) {
+        if (!parser.isSet(name))
+            return true;
+        const QString value = parser.value(name);
+        bool ok = false;
+        number = value.toInt(&ok);
+        if (!ok || number < 1 || number > most) {
+            problem = QStringLiteral("--%1 needs a whole number from 1 to %2, not \"%3\"").arg(name).arg(most).arg(value);
+            return false;
+        }
+        return true;
+    };
+    if (!numberOf(QStringLiteral("design-label"), command.designLabel, LabelDocument::MaxLabels) ||
+        !numberOf(QStringLiteral("start"), command.startLabel, LabelDocument::MaxLabels) ||
+        !numberOf(QStringLiteral("copies"), command.copies, PrintPlan::MaxCopies))
+        return std::nullopt;
+    command.data = parser.value(QStringLiteral("data"));
+    if (parser.isSet(QStringLiteral("encoding"))) {
+        const QString value = parser.value(QStringLiteral("encoding")).toLower();
+        if (value == QLatin1String("utf-8") || value == QLatin1String("utf8")) {
+            command.encoding = TextEncoding::Utf8;
+        } else if (value == QLatin1String("cp932") || value == QLatin1String("shift-jis") ||
+                   value == QLatin1String("sjis")) {
+            command.encoding = TextEncoding::Cp932;
+        } else {
+            problem = QStringLiteral("--encoding is utf-8 or cp932, not \"%1\"").arg(parser.value(QStringLiteral("encoding")));
+            return std::nullopt;
+        }
+    }
+    if (command.data.isEmpty()) {
+        for (const char *merging : {"encoding", "design-label"}) {
+            if (parser.isSet(QString::fromLatin1(merging))) {
+                problem = QStringLiteral("--%1 goes with --data LIST.csv").arg(QString::fromLatin1(merging));
+                return std::nullopt;
+            }
+        }
+    }
     if (command.pdf.isEmpty() == command.printer.isEmpty()) {
         problem = QStringLiteral("give either --pdf OUT.pdf or --printer NAME");
         return std::nullopt;
@@ -220,16 +264,63 @@ QString printFailure(PrintOutcome outcome, const PrintCommand &command)
         return command.pdf.isEmpty() ? QStringLiteral("printing on %1 failed").arg(command.printer)
                                      : QStringLiteral("writing %1 failed").arg(command.pdf);
     case PrintOutcome::OutOfMemory:
-        return QStringLiteral("there is not enough memory to print the page");
+        return QStringLiteral("there is not enough memory to print");
+    case PrintOutcome::Cancelled:
+        return QStringLiteral("printing was cancelled");
+    case PrintOutcome::NothingToPrint:
+        return QStringLiteral("there is no page to print");
     }
     return QString();
 }
 
+// A message of the engine on one line of standard error.
+QString oneLine(const QString &message)
+{
+    QString line = message;
+    line.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    line.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    line.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return line;
+}
+
 // The print job of the print panel, on a PDF file (600 dpi, the whole paper
-// printable) or on a print queue with the queue's own settings.
-int print(const QString &path, const PrintCommand &command)
+// printable) or on a print queue with the queue's own settings; with an
+// address list, every page it fills. Rows that cannot be merged are each
+// told on a line of their own and left out; then the exit status is 3.
+int print(const QString path, const PrintCommand &command, QString &file, QTextStream &err)
 {
     const LabelDocument document = openDocumentFile(path);
+    PrintJobSetup setup(document);
+    setup.setCopies(command.copies);
+    const int labels = document.labelCount();
+    for (const auto &[name, label] : {std::pair{"start", command.startLabel}, {"design-label", command.designLabel}}) {
+        if (label > std::max(labels, 1))
+            throw UserError(QStringLiteral("--%1 %2: the sheet has %3 labels").arg(QString::fromLatin1(name)).arg(label).arg(labels));
+    }
+    setup.setStartLabel(command.startLabel);
+    setup.setDesignLabel(command.designLabel);
+    if (!command.data.isEmpty()) {
+        file = command.data;
+        setup.setMode(PrintPlan::Mode::Merge);
+        try {
+            setup.loadData(command.data, command.encoding);
+        } catch (const FileError &error) {
+            // The list's messages start with its name; the error line names it already.
+            QString message = error.message();
+            const QString name = QFileInfo(command.data).fileName() + QStringLiteral(": ");
+            if (message.startsWith(name))
+                message.remove(0, name.size());
+            throw FileError(oneLine(message));
+        }
+    }
+    const PrintJobSetup::Check check = setup.check();
+    for (const MergeProblem &problem : check.problems)
+        err << "porkane-tool: " << command.data << ": " << oneLine(problem.text()) << '\n';
+    if (!check.canPrint())
+        throw UserError(oneLine(check.refusal));
+    const PrintPages pages = setup.pages(check);
+
+    file = path;
     std::unique_ptr<QPrinter> printer;
     if (!command.pdf.isEmpty()) {
         printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
@@ -248,10 +339,10 @@ int print(const QString &path, const PrintCommand &command)
     if (command.paper && !printer->setPageSize(*command.paper))
         throw UserError(QStringLiteral("the printer cannot take paper %1").arg(command.paper->name()));
 
-    const PrintOutcome outcome = printDocument(*printer, document, command.options, ScreenScale{15, 15});
+    const PrintOutcome outcome = printJob(*printer, pages, command.options, ScreenScale{15, 15});
     if (outcome != PrintOutcome::Printed)
         throw UserError(printFailure(outcome, command));
-    return 0;
+    return check.problems.empty() ? 0 : 3;
 }
 
 ProductCatalogue installedProducts()
@@ -540,7 +631,7 @@ int runTool(const QStringList &arguments, QTextStream &out, QTextStream &err)
             const std::optional<PrintCommand> options = printCommand(parser, problem);
             if (!options)
                 return usageError(err, QStringLiteral("print: ") + problem);
-            return print(file, *options);
+            return print(file, *options, file, err);
         }
         if (name == QLatin1String("barcode")) {
             QString problem;

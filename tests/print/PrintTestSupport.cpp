@@ -149,7 +149,7 @@ LabelDocument twentyLabelSheet()
     return document;
 }
 
-QImage rasterizedPdf(const QString &pdf, int dpi)
+QImage rasterizedPdf(const QString &pdf, int dpi, int page)
 {
     const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
     QTemporaryDir folder;
@@ -157,11 +157,24 @@ QImage rasterizedPdf(const QString &pdf, int dpi)
         return QImage();
     const QString prefix = folder.filePath(QStringLiteral("page"));
     QProcess process;
-    process.start(pdftoppm, {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-png"),
+    process.start(pdftoppm, {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-png"), QStringLiteral("-f"),
+                             QString::number(page), QStringLiteral("-l"), QString::number(page),
                              QStringLiteral("-singlefile"), pdf, prefix});
     if (!process.waitForFinished(60000) || process.exitCode() != 0)
         return QImage();
     return QImage(prefix + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
+}
+
+QString popplerOutput(const QString &tool, const QStringList &options, const QString &pdf)
+{
+    const QString program = QStandardPaths::findExecutable(tool);
+    if (program.isEmpty())
+        return QString();
+    QProcess process;
+    process.start(program, options + QStringList{pdf} + (tool == QLatin1String("pdftotext") ? QStringList{QStringLiteral("-")} : QStringList{}));
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        return QString();
+    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 int pdfPageCount(const QString &pdf)

@@ -36,10 +36,15 @@ QImage solidPicture(QSize size, RgbValue colour);
 // and label 20 is turned by 180 degrees.
 LabelDocument twentyLabelSheet();
 
-// The first page of a PDF file as a picture (pdftoppm), null when
-// pdftoppm is missing or fails; the number of pages (pdfinfo), -1 then.
-QImage rasterizedPdf(const QString &pdf, int dpi);
+// A page of a PDF file (the first unless told) as a picture (pdftoppm),
+// null when pdftoppm is missing or fails; the number of pages (pdfinfo),
+// -1 then.
+QImage rasterizedPdf(const QString &pdf, int dpi, int page = 1);
 int pdfPageCount(const QString &pdf);
+// What a poppler tool (pdftotext, pdffonts, pdfimages, pdfinfo) prints for
+// the file with the given options; a null string when it is missing or
+// fails.
+QString popplerOutput(const QString &tool, const QStringList &options, const QString &pdf);
 
 // Checks a page of twentyLabelSheet() printed at `dpi` with offsets of 0:
 // every label's text lies inside its rectangle and starts at its print

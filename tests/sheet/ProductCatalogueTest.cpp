@@ -69,11 +69,17 @@ TEST(ProductCatalogue, AveryL7160IsTheA4SheetOf7160WithItsFirstTwentyLabels)
     EXPECT_EQ(sheet.SheetWidth, 210);
     EXPECT_EQ(sheet.SheetHeight, 297);
     EXPECT_EQ(sheet.LabelCount, 20);
-    // 181.4 x 108 pt at x0 21.2 pt, y0 43.9 pt, pitch 187.2 x 108 pt.
-    EXPECT_EQ(sheet.LabelGeometry[1], (Geometry{15, 7, 64, 38, 0, 0}));
-    EXPECT_EQ(sheet.LabelGeometry[2], (Geometry{15, 74, 64, 38, 0, 0}));
+    // 181.4 x 108 pt at x0 21.2 pt, y0 43.9 pt, pitch 187.2 x 108 pt: the
+    // rows touch, so each label's edges are rounded and the heights of the
+    // 38.1 mm rows come out 39 and 38 with no overlap and no gap.
+    EXPECT_EQ(sheet.LabelGeometry[1], (Geometry{15, 7, 64, 39, 0, 0}));
+    EXPECT_EQ(sheet.LabelGeometry[2], (Geometry{15, 74, 64, 39, 0, 0}));
     EXPECT_EQ(sheet.LabelGeometry[4], (Geometry{54, 7, 64, 38, 0, 0}));
     EXPECT_EQ(sheet.LabelGeometry[20], (Geometry{244, 74, 64, 38, 0, 0}));
+    for (int label = 1; label + 3 <= 20; ++label)
+        EXPECT_EQ(sheet.LabelGeometry[label][TopOffset] + sheet.LabelGeometry[label][LabelHeight],
+                  sheet.LabelGeometry[label + 3][TopOffset])
+            << label;
     EXPECT_EQ(labelsLeftOutMessage(product), QStringLiteral("この製品は 21 面です。最初の 20 面を使います。"));
 
     const SheetTemplate base = templateFromProduct(installed("Avery", "7160"));
@@ -115,6 +121,14 @@ TEST(ProductCatalogue, HisagoUsLetterRoundAndTwoLayoutProductsBecomeTemplates)
     EXPECT_EQ(discs.LabelGeometry[1], (Geometry{5, 5, 116, 116, 0, 0}));
     EXPECT_EQ(discs.LabelGeometry[2], (Geometry{90, 89, 116, 116, 0, 0}));
     EXPECT_EQ(discs.LabelGeometry[3], (Geometry{176, 5, 116, 116, 0, 0}));
+
+    // The places keep the shapes and the exact lengths, in the same order.
+    const std::vector<ProductLabelPlace> places = labelPlaces(cds);
+    ASSERT_EQ(places.size(), 3u);
+    EXPECT_EQ(places[1].shape, ProductLabelKind::Shape::Cd);
+    EXPECT_NEAR(places[1].left, 89.0, 0.6);
+    EXPECT_NEAR(places[1].top, 90.0, 0.6);
+    EXPECT_EQ(labelPlaces(installed("Avery", "L7160")).size(), 21u);
 }
 
 TEST(ProductCatalogue, TheInstalledCatalogueIsReadWholeAndSearchedAsTyped)

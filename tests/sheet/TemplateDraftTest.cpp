@@ -364,3 +364,69 @@ TEST(TemplateDraft, DraggingTruncatesTowardsZeroAndStopsAtTheSheetsEdges)
     draft.endDrag();
     EXPECT_EQ(draft.geometry(2)[TopOffset], 0);
 }
+
+// --- A whole layout at once ----------------------------------------------------------
+
+TEST(TemplateDraft, ReplacingTakesTheWholeLayoutAsAnEditWithLabel1Current)
+{
+    TemplateDraft draft;
+    draft.reset(fiveLabelSheet(), QStringLiteral("five.fom"));
+    QSignalSpy replaced(&draft, &TemplateDraft::replaced);
+    SheetTemplate sheet = SheetTemplate::newTemplate();
+    sheet.SheetWidth = 1200; // held to what the field takes
+    sheet.SheetHeight = 297;
+    sheet.LabelCount = 3;
+    for (int label = 1; label <= 3; ++label)
+        sheet.LabelGeometry[std::size_t(label)] = {qint16(label * 40), 7, 64, 38, 0, 0};
+
+    ASSERT_EQ(draft.replaceTemplate(sheet), TemplateDraft::Replacement::Replaced);
+    EXPECT_EQ(replaced.count(), 1);
+    EXPECT_TRUE(draft.isModified());
+    EXPECT_EQ(draft.name(), QStringLiteral("five.fom")); // no name given: kept
+    EXPECT_EQ(draft.sheetWidth(), 1000);
+    EXPECT_EQ(draft.sheetHeight(), 297);
+    EXPECT_EQ(draft.labelCount(), 3);
+    EXPECT_EQ(draft.currentLabel(), 1);
+    EXPECT_EQ(draft.geometry(3), (SheetTemplate::Geometry{120, 7, 64, 38, 0, 0}));
+    // Rows above the count come from the new layout too, not the old labels.
+    EXPECT_EQ(draft.geometry(4), SheetTemplate::Geometry{});
+    EXPECT_TRUE(draft.canDeleteLabels());
+
+    ASSERT_EQ(draft.replaceTemplate(sheet, QStringLiteral("Avery L7160")), TemplateDraft::Replacement::Replaced);
+    EXPECT_EQ(draft.name(), QStringLiteral("Avery L7160"));
+}
+
+TEST(TemplateDraft, ALayoutWithoutLabelsOrWithFewerThanTheEditorsDocumentIsRefused)
+{
+    TemplateDraft draft;
+    SheetTemplate empty = fiveLabelSheet();
+    empty.LabelCount = 0;
+    EXPECT_EQ(draft.replaceTemplate(empty), TemplateDraft::Replacement::NoLabels);
+    empty.LabelCount = 21;
+    EXPECT_EQ(draft.replaceTemplate(empty), TemplateDraft::Replacement::NoLabels);
+    EXPECT_FALSE(draft.isModified());
+    EXPECT_EQ(draft.minimumLabelCount(), 1);
+
+    // Over the editor the document's five labels keep their texts.
+    TemplateDraft overEditor;
+    overEditor.setKeepsLabels(true);
+    overEditor.reset(fiveLabelSheet(), QString());
+    EXPECT_EQ(overEditor.minimumLabelCount(), 5);
+    overEditor.addLabel(); // a sixth, not yet in the document
+    SheetTemplate four = fiveLabelSheet();
+    four.LabelCount = 4;
+    four.SheetWidth = 100;
+    EXPECT_EQ(overEditor.replaceTemplate(four, QStringLiteral("x")), TemplateDraft::Replacement::TooFewLabels);
+    EXPECT_EQ(overEditor.labelCount(), 6);
+    EXPECT_EQ(overEditor.sheetWidth(), 210);
+    EXPECT_EQ(overEditor.name(), QString());
+    EXPECT_TRUE(TemplateDraft::tooFewLabelsMessage(5).contains(QStringLiteral("5 面")));
+
+    // As many as the document has will do, and the minimum stays the document's.
+    SheetTemplate five = fiveLabelSheet();
+    five.SheetWidth = 100;
+    EXPECT_EQ(overEditor.replaceTemplate(five), TemplateDraft::Replacement::Replaced);
+    EXPECT_EQ(overEditor.labelCount(), 5);
+    EXPECT_EQ(overEditor.sheetWidth(), 100);
+    EXPECT_EQ(overEditor.minimumLabelCount(), 5);
+}

@@ -44,7 +44,7 @@ QStringList ScriptedPrompts::messages() const
 {
     QStringList texts;
     for (const AskedPrompt &prompt : asked_) {
-        if (prompt.kind == AskedPrompt::Tell || prompt.kind == AskedPrompt::Ask)
+        if (prompt.kind == AskedPrompt::Tell || prompt.kind == AskedPrompt::Ask || prompt.kind == AskedPrompt::AskAboutList)
             texts.append(prompt.text);
     }
     return texts;
@@ -81,12 +81,24 @@ std::optional<ScriptedPrompts::Answer> ScriptedPrompts::nextAnswer(const AskedPr
 void ScriptedPrompts::tell(const QString &text, PromptIcon icon)
 {
     // A message only needs OK: it takes no answer from the script.
-    asked_.push_back({AskedPrompt::Tell, text, icon, Preselect::Yes, {}});
+    asked_.push_back({AskedPrompt::Tell, text, icon, Preselect::Yes, {}, {}});
 }
 
 bool ScriptedPrompts::ask(const QString &text, PromptIcon icon, Preselect preselect)
 {
-    const std::optional<Answer> answer = nextAnswer({AskedPrompt::Ask, text, icon, preselect, {}});
+    const std::optional<Answer> answer = nextAnswer({AskedPrompt::Ask, text, icon, preselect, {}, {}});
+    if (!answer)
+        return false;
+    if (answer->kind != Answer::Yes && answer->kind != Answer::No)
+        ADD_FAILURE() << "a question was asked, the script holds a dialog answer: " << text.toStdString();
+    return answer->kind == Answer::Yes;
+}
+
+bool ScriptedPrompts::askAboutList(const QString &text, const QStringList &items, PromptIcon icon,
+                                   Preselect preselect)
+{
+    const AskedPrompt prompt{AskedPrompt::AskAboutList, text, icon, preselect, {}, items};
+    const std::optional<Answer> answer = nextAnswer(prompt);
     if (!answer)
         return false;
     if (answer->kind != Answer::Yes && answer->kind != Answer::No)
@@ -96,7 +108,7 @@ bool ScriptedPrompts::ask(const QString &text, PromptIcon icon, Preselect presel
 
 std::optional<QString> ScriptedPrompts::openFileName(const QString &filter)
 {
-    const std::optional<Answer> answer = nextAnswer({AskedPrompt::OpenFile, filter, {}, {}, {}});
+    const std::optional<Answer> answer = nextAnswer({AskedPrompt::OpenFile, filter, {}, {}, {}, {}});
     if (!answer || answer->kind == Answer::Cancel)
         return std::nullopt;
     if (answer->kind != Answer::File) {
@@ -108,7 +120,7 @@ std::optional<QString> ScriptedPrompts::openFileName(const QString &filter)
 
 std::optional<QString> ScriptedPrompts::saveFileName(const QString &filter, const QString &proposedName)
 {
-    const std::optional<Answer> answer = nextAnswer({AskedPrompt::SaveFile, filter, {}, {}, proposedName});
+    const std::optional<Answer> answer = nextAnswer({AskedPrompt::SaveFile, filter, {}, {}, proposedName, {}});
     if (!answer || answer->kind == Answer::Cancel)
         return std::nullopt;
     if (answer->kind != Answer::File) {
@@ -121,7 +133,7 @@ std::optional<QString> ScriptedPrompts::saveFileName(const QString &filter, cons
 std::optional<qint32> ScriptedPrompts::chooseColour(qint32 initial)
 {
     const std::optional<Answer> answer =
-        nextAnswer({AskedPrompt::Colour, QString::number(initial), {}, {}, {}});
+        nextAnswer({AskedPrompt::Colour, QString::number(initial), {}, {}, {}, {}});
     if (!answer || answer->kind != Answer::Colour)
         return std::nullopt;
     return answer->colour;
@@ -129,7 +141,7 @@ std::optional<qint32> ScriptedPrompts::chooseColour(qint32 initial)
 
 bool ScriptedPrompts::choosePrinter(QPrinter &)
 {
-    const std::optional<Answer> answer = nextAnswer({AskedPrompt::Printer, {}, {}, {}, {}});
+    const std::optional<Answer> answer = nextAnswer({AskedPrompt::Printer, {}, {}, {}, {}, {}});
     return answer && answer->kind == Answer::Printer;
 }
 

@@ -17,12 +17,13 @@
 namespace porkane::test {
 
 struct AskedPrompt {
-    enum Kind { Tell, Ask, OpenFile, SaveFile, Colour, Printer };
+    enum Kind { Tell, Ask, AskAboutList, OpenFile, SaveFile, Colour, Printer };
     Kind kind = Tell;
     QString text; // message text, or the filter of a file dialog
     PromptIcon icon = PromptIcon::Information;
     Preselect preselect = Preselect::Yes;
     QString proposedName; // save dialogs
+    QStringList items;    // questions about a list
 };
 
 class ScriptedPrompts : public Prompts {
@@ -44,6 +45,7 @@ public:
 
     void tell(const QString &text, PromptIcon icon) override;
     bool ask(const QString &text, PromptIcon icon, Preselect preselect) override;
+    bool askAboutList(const QString &text, const QStringList &items, PromptIcon icon, Preselect preselect) override;
     std::optional<QString> openFileName(const QString &filter) override;
     std::optional<QString> saveFileName(const QString &filter, const QString &proposedName) override;
     std::optional<qint32> chooseColour(qint32 initial) override;

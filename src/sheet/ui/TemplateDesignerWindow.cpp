@@ -24,7 +24,12 @@
 #include "widgets/PictureButton.h"
 #include "widgets/WindowPlacement.h"
 #include "core/Errors.h"
+#include "sheet/ProductCatalogue.h"
 #include "sheet/TemplateFile.h"
+#include "sheet/ui/DialogLook.h"
+#include "sheet/ui/LabelGridDialog.h"
+#include "sheet/ui/ProductChooserDialog.h"
+#include "sheet/ui/ProductSaveDialog.h"
 #include "sheet/ui/TemplatePreview.h"
 
 namespace porkane {
@@ -70,11 +75,7 @@ TemplateDesignerWindow::TemplateDesignerWindow(AppState &state, QWidget *parent)
 
 void TemplateDesignerWindow::buildControls()
 {
-    setStyleSheet(QStringLiteral(
-        "QGroupBox { border: 1px solid #e2b594; border-radius: 6px; margin-top: 9px;"
-        " background: rgba(255, 255, 255, 140); padding: 6px 6px 4px 6px; }"
-        "QGroupBox::title { subcontrol-origin: margin; left: 10px; padding: 0 4px; color: #8a3c1c; }"
-        "QLabel { color: #5a3622; }"));
+    setStyleSheet(designerStyleSheet());
 
     auto *columns = new QHBoxLayout;
     columns->setSpacing(10);
@@ -112,6 +113,8 @@ QWidget *TemplateDesignerWindow::buildToolbar()
     for (PictureButton *button : toolButtons_)
         row->addWidget(button);
     row->addStretch(1);
+    // The label-sheet commands share the row, apart from the six buttons.
+    row->addWidget(buildSheetCommands(toolbar));
     return toolbar;
 }
 
@@ -234,6 +237,31 @@ QWidget *TemplateDesignerWindow::buildFormGroups()
     directionLayout->addStretch(1);
     column->addWidget(directionGroup);
     return panel;
+}
+
+QWidget *TemplateDesignerWindow::buildSheetCommands(QWidget *parent)
+{
+    auto *commands = new QWidget(parent);
+    commands->setObjectName(QStringLiteral("sheetCommands"));
+    auto *row = new QHBoxLayout(commands);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(8);
+    PictureButton *choose = artwork::makeCommandButton(commands, QStringLiteral("chooseProductButton"),
+                                                       QStringLiteral("product-choose"), tr("製品から選ぶ"),
+                                                       tr("市販のラベル用紙を製品番号などで探して、そのままフォームにします。"));
+    PictureButton *grid = artwork::makeCommandButton(commands, QStringLiteral("labelGridButton"),
+                                                     QStringLiteral("label-grid"), tr("格子で配置"),
+                                                     tr("列と行、ラベルの大きさ、余白とピッチからラベルを並べます。"));
+    PictureButton *save = artwork::makeCommandButton(commands, QStringLiteral("saveProductButton"),
+                                                     QStringLiteral("product-save"), tr("製品として保存"),
+                                                     tr("このフォームを「製品から選ぶ」の一覧に加えます。"));
+    connect(choose, &PictureButton::clicked, this, &TemplateDesignerWindow::chooseProduct);
+    connect(grid, &PictureButton::clicked, this, &TemplateDesignerWindow::layOutGrid);
+    connect(save, &PictureButton::clicked, this, &TemplateDesignerWindow::saveAsProduct);
+    row->addWidget(choose);
+    row->addWidget(grid);
+    row->addWidget(save);
+    return commands;
 }
 
 QWidget *TemplateDesignerWindow::buildPreviewGroup()
@@ -433,6 +461,84 @@ void TemplateDesignerWindow::deleteLabel()
 {
     if (draft_.deleteCurrentLabel() == TemplateDraft::Deletion::FirstLabel)
         state_.prompts->tell(tr("ラベル①は、削除できません"), PromptIcon::Exclamation);
+}
+
+// --- Label sheets --------------------------------------------------------------
+
+void TemplateDesignerWindow::chooseProduct()
+{
+    if (draft_.isDragging())
+        return;
+    ProductChooserDialog dialog(state_, draft_.minimumLabelCount(), this);
+    if (dialog.exec() != QDialog::Accepted || !dialog.chosenProduct())
+        return;
+    useProduct(*dialog.chosenProduct());
+}
+
+bool TemplateDesignerWindow::useProduct(const LabelProduct &product)
+{
+    if (!replaceTemplate(templateFromProduct(product), product.displayName()))
+        return false;
+    const QString leftOut = labelsLeftOutMessage(product);
+    if (!leftOut.isEmpty())
+        state_.prompts->tell(leftOut, PromptIcon::Information);
+    return true;
+}
+
+void TemplateDesignerWindow::layOutGrid()
+{
+    if (draft_.isDragging())
+        return;
+    LabelGridDialog dialog(draft_.toTemplate(), draft_.minimumLabelCount(), this);
+    if (dialog.exec() != QDialog::Accepted || !dialog.problem().isEmpty())
+        return;
+    replaceTemplate(dialog.laidOut(), std::nullopt);
+}
+
+bool TemplateDesignerWindow::replaceTemplate(const SheetTemplate &sheet, const std::optional<QString> &name)
+{
+    switch (draft_.replaceTemplate(sheet, name)) {
+    case TemplateDraft::Replacement::Replaced:
+        return true;
+    case TemplateDraft::Replacement::TooFewLabels:
+        state_.prompts->tell(TemplateDraft::tooFewLabelsMessage(draft_.minimumLabelCount()), PromptIcon::Exclamation);
+        return false;
+    case TemplateDraft::Replacement::NoLabels:
+        break;
+    }
+    return false;
+}
+
+void TemplateDesignerWindow::saveAsProduct()
+{
+    if (draft_.isDragging())
+        return;
+    QString code = draft_.name().trimmed();
+    if (code.endsWith(QLatin1String(".fom"), Qt::CaseInsensitive))
+        code.chop(4);
+    ProductSaveDialog dialog(QString(), code, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const QString shownName = dialog.maker() + QLatin1Char(' ') + dialog.code();
+    // The user's product takes the place of one of the same name in the list.
+    if (const LabelProduct *same = productCatalogue(state_)->find(dialog.maker(), dialog.code())) {
+        const QString question =
+            same->fromUser ? tr("製品「%1」はすでに保存されています。\r上書きしますか？").arg(shownName)
+                           : tr("製品「%1」はカタログにあります。\r一覧ではこの保存した製品に置き換わります。保存しますか？")
+                                 .arg(shownName);
+        if (!state_.prompts->ask(question, PromptIcon::Question, Preselect::No))
+            return;
+    }
+    try {
+        saveUserProduct(ProductCatalogue::userProductFolder(state_.dataFolder), dialog.maker(), dialog.code(),
+                        dialog.description(), draft_.toTemplate());
+    } catch (const UserError &error) {
+        state_.prompts->tell(SaveFailedMessage() + QLatin1Char('\r') + error.message(), PromptIcon::Critical);
+        return;
+    }
+    forgetProductCatalogue(state_);
+    state_.prompts->tell(tr("製品「%1」を保存しました。\r「製品から選ぶ」で選べます。").arg(shownName),
+                         PromptIcon::Information);
 }
 
 // --- Toolbar -------------------------------------------------------------------

@@ -13,6 +13,7 @@ class QSpinBox;
 namespace porkane {
 
 struct AppState;
+struct LabelProduct;
 class LabelRectangle;
 class NumberField;
 class PictureButton;
@@ -58,6 +59,15 @@ public:
     void deleteLabel();
     void selectLabel(int label);
 
+    // The label-sheet commands: "製品から選ぶ", "格子で配置", "製品として保存".
+    void chooseProduct();
+    void layOutGrid();
+    void saveAsProduct();
+    // A product's sheet and labels in place of the template, named after
+    // it, as though typed; says when labels were left out. False when
+    // refused (over the editor, fewer labels than the document has).
+    bool useProduct(const LabelProduct &product);
+
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -67,6 +77,8 @@ private:
     QWidget *buildToolbar();
     QWidget *buildFormGroups();
     QWidget *buildPreviewGroup();
+    QWidget *buildSheetCommands(QWidget *parent);
+    bool replaceTemplate(const SheetTemplate &sheet, const std::optional<QString> &name);
     void connectDraft();
 
     void openAnotherTemplate();

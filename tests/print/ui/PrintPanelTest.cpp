@@ -1,6 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QSpinBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,7 +24,9 @@
 #include "widgets/PictureButton.h"
 #include "editor/EditorSettingsFile.h"
 #include "widgets/OffsetSpinner.h"
+#include "core/Cp932.h"
 #include "print/ui/PrintPanel.h"
+#include "print/ui/PrintPreviewDialog.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestFiles.h"
 
@@ -73,6 +81,8 @@ protected:
         }
 
         editor.resize(900, 700);
+        editorField = new QLineEdit(&editor);
+        editorField->setObjectName(QStringLiteral("editorField"));
         editor.show();
     }
     ~PrintPanelTest() override { BusyPointer::clear(); }
@@ -118,6 +128,7 @@ protected:
     PrinterDialogPrompts prompts;
     AppState state;
     QWidget editor;
+    QLineEdit *editorField = nullptr; // one of the editor's own controls
     std::unique_ptr<PrintPanel> panel;
     std::vector<PrintOptions> stored;
 };
@@ -343,7 +354,7 @@ TEST_F(PrintPanelTest, PrintsAndClosesWithTheEditorEnabledAgain)
     click(QStringLiteral("printButton"));
     EXPECT_TRUE(readBytes(printedFile()).startsWith("%PDF"));
     EXPECT_FALSE(panel.isVisible());
-    EXPECT_TRUE(editor.isEnabled());
+    EXPECT_TRUE(editorField->isEnabled());
     EXPECT_FALSE(BusyPointer::shown());
     EXPECT_TRUE(prompts.asked().empty());
     ASSERT_EQ(finished.count(), 1);
@@ -361,31 +372,44 @@ TEST_F(PrintPanelTest, ShowsTheSeeThroughWorkWhileTheEditorIsDisabled)
 
     struct Seen {
         bool editorEnabled = true;
+        bool printButtonEnabled = true;
+        bool cancelEnabled = false;
         bool busy = false;
         bool progressShown = false;
         bool messageShown = false;
         bool optionShown = true;
         QString message;
     } seen;
-    // Runs at the first moment the job lets events through: the behind
-    // image's see-through preparation.
-    QTimer::singleShot(0, &panel, [&] {
-        seen.editorEnabled = editor.isEnabled();
+    // Runs while the behind image's see-through copy is prepared. The
+    // editor's controls take no input meanwhile (the editor itself stays
+    // enabled, or the panel on it could not offer its cancel button).
+    auto *bar = control<QProgressBar>(QStringLiteral("progressBar"));
+    bool looked = false;
+    QObject::connect(bar, &QProgressBar::valueChanged, &panel, [&](int value) {
+        if (looked || value == 0)
+            return;
+        looked = true;
+        seen.editorEnabled = editorField->isEnabled();
+        seen.printButtonEnabled = control<QWidget>(QStringLiteral("printButton"))->isEnabled();
+        seen.cancelEnabled = control<QWidget>(QStringLiteral("cancelButton"))->isEnabled();
         seen.busy = BusyPointer::shown();
-        seen.progressShown = control<QProgressBar>(QStringLiteral("progressBar"))->isVisible();
+        seen.progressShown = bar->isVisible();
         seen.messageShown = control<QLabel>(QStringLiteral("progressMessage"))->isVisible();
         seen.optionShown = control<QWidget>(QStringLiteral("overflowFrame"))->isVisible();
         seen.message = control<QLabel>(QStringLiteral("progressMessage"))->text();
     });
     panel.startPrinting();
+    ASSERT_TRUE(looked);
     EXPECT_FALSE(seen.editorEnabled);
+    EXPECT_FALSE(seen.printButtonEnabled);
+    EXPECT_TRUE(seen.cancelEnabled);
     EXPECT_TRUE(seen.busy);
     EXPECT_TRUE(seen.progressShown);
     EXPECT_TRUE(seen.messageShown);
     EXPECT_FALSE(seen.optionShown);
     EXPECT_EQ(seen.message, QStringLiteral("画像を透過処理しています。しばらくお待ちください．．．"));
 
-    EXPECT_TRUE(editor.isEnabled());
+    EXPECT_TRUE(editorField->isEnabled());
     EXPECT_FALSE(BusyPointer::shown());
     EXPECT_EQ(control<QProgressBar>(QStringLiteral("progressBar"))->value(), 1000);
     panel.showPanel();
@@ -408,7 +432,7 @@ TEST_F(PrintPanelTest, AsksWhereAPdfGoesWhenThePrinterHasNoFile)
     EXPECT_EQ(prompts.last().kind, AskedPrompt::SaveFile);
     EXPECT_EQ(prompts.last().proposedName, QStringLiteral("ぽるかね.pdf"));
     EXPECT_TRUE(panel.isVisible());
-    EXPECT_TRUE(editor.isEnabled());
+    EXPECT_TRUE(editorField->isEnabled());
 
     const QString chosen = folder.file(QStringLiteral("chosen.pdf"));
     prompts.chooseFile(chosen);
@@ -438,7 +462,7 @@ TEST_F(PrintPanelTest, ReportsAJobThatCannotPrint)
     ASSERT_EQ(prompts.messages().size(), 1);
     EXPECT_EQ(prompts.messages().constFirst(), printFailureMessage(PrintOutcome::CannotOpen));
     EXPECT_EQ(prompts.last().icon, PromptIcon::Exclamation);
-    EXPECT_TRUE(editor.isEnabled());
+    EXPECT_TRUE(editorField->isEnabled());
     EXPECT_FALSE(BusyPointer::shown());
     EXPECT_FALSE(panel.isVisible());
     ASSERT_EQ(finished.count(), 1);
@@ -453,4 +477,245 @@ TEST_F(PrintPanelTest, MakesTheCurrentPrinterWhenThereIsNone)
     ASSERT_TRUE(state.printer);
     EXPECT_NE(shown(QStringLiteral("printerName")), QStringLiteral("不明"));
     EXPECT_EQ(shown(QStringLiteral("printerName")), readPrinterProperties(*state.printer).deviceName);
+}
+
+namespace {
+
+// A 12-label A4 sheet whose label 1 holds the address design.
+LabelDocument addressSheet()
+{
+    SheetTemplate sheet;
+    sheet.SheetWidth = 210;
+    sheet.SheetHeight = 297;
+    sheet.LabelCount = 12;
+    for (int label = 1; label <= 12; ++label)
+        sheet.LabelGeometry[label] = {qint16(20 + (label - 1) / 2 * 42), qint16(15 + (label - 1) % 2 * 94), 86, 40, 4, 4};
+    LabelDocument document = LabelDocument::fromTemplate(sheet);
+    const QString text = QStringLiteral("〒《郵便番号》\r\n《住所》\r\n《氏名》 様");
+    document.setLabelText(1, text);
+    for (int position = 1; position <= text.size(); ++position) {
+        AttrRecord &record = document.CharAttr(1, position);
+        record[TextColourSlot] = Variant(qint32(0));
+        record[CharHeightSlot] = Variant(16.0);
+        record[FaceNameSlot] = Variant(QStringLiteral("IPAGothic"));
+    }
+    for (int position = 1; position < text.size(); ++position) {
+        if (text[position - 1] == QLatin1Char('\r')) {
+            document.CharAttr(1, position)[TextColourSlot] = Variant(LineBreakMarkerAtCr);
+            document.CharAttr(1, position + 1)[TextColourSlot] = Variant(LineBreakMarkerAtLf);
+        }
+    }
+    return document;
+}
+
+QString addressList(int rows)
+{
+    QString csv = QStringLiteral("氏名,住所,郵便番号\r\n");
+    for (int row = 1; row <= rows; ++row)
+        csv += QStringLiteral("氏名%1,東京都港区%1,105-0011\r\n").arg(row);
+    return csv;
+}
+
+int pagesOf(const QString &pdf)
+{
+    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page[^s]"));
+    return int(QString::fromLatin1(readBytes(pdf)).count(page));
+}
+
+} // namespace
+
+class MergePanelTest : public PrintPanelTest {
+protected:
+    MergePanelTest() { state.document = addressSheet(); }
+
+    QString list(const QString &name, const QByteArray &bytes)
+    {
+        const QString path = folder.file(name);
+        writeBytes(path, bytes);
+        return path;
+    }
+    // 差し込み印刷 with the list chosen through the file dialog.
+    void chooseList(const QString &path)
+    {
+        QTest::mouseClick(control<QRadioButton>(QStringLiteral("mergeMode")), Qt::LeftButton);
+        prompts.chooseFile(path);
+        QTest::mouseClick(control<QPushButton>(QStringLiteral("chooseDataFile")), Qt::LeftButton);
+    }
+    QString summary() { return shown(QStringLiteral("jobSummary")); }
+};
+
+TEST_F(MergePanelTest, MergesAnAddressListFromAStartingLabelInCopiesAndSavesItAsPdf)
+{
+    PrintPanel &panel = makePanel();
+    panel.showPanel();
+    EXPECT_TRUE(control<QRadioButton>(QStringLiteral("asIsMode"))->isChecked());
+    EXPECT_EQ(control<QRadioButton>(QStringLiteral("asIsMode"))->text(), QStringLiteral("各ラベルそのまま"));
+    EXPECT_EQ(control<QRadioButton>(QStringLiteral("mergeMode"))->text(), QStringLiteral("差し込み印刷"));
+    EXPECT_FALSE(control<QWidget>(QStringLiteral("mergeControls"))->isEnabled());
+    EXPECT_EQ(summary(), QStringLiteral("全 1 ページ"));
+    EXPECT_EQ(control<QSpinBox>(QStringLiteral("startLabel"))->maximum(), 12);
+    EXPECT_EQ(control<QSpinBox>(QStringLiteral("designLabel"))->value(), 1);
+
+    chooseList(list(QStringLiteral("list.csv"), addressList(25).toUtf8()));
+    EXPECT_EQ(prompts.asked().front().kind, AskedPrompt::OpenFile);
+    EXPECT_EQ(control<QLineEdit>(QStringLiteral("dataFile"))->text(), QStringLiteral("list.csv"));
+    EXPECT_TRUE(control<QWidget>(QStringLiteral("mergeControls"))->isEnabled());
+    EXPECT_EQ(summary(), QStringLiteral("25 件（UTF-8）・全 3 ページ"));
+    control<QSpinBox>(QStringLiteral("startLabel"))->setValue(5);
+    EXPECT_EQ(summary(), QStringLiteral("25 件（UTF-8）・全 3 ページ"));
+    control<QSpinBox>(QStringLiteral("copies"))->setValue(2);
+    EXPECT_EQ(summary(), QStringLiteral("25 件（UTF-8）・全 6 ページ"));
+    EXPECT_EQ(panel.jobSetup().startLabel(), 5);
+
+    const QString pdf = folder.file(QStringLiteral("addresses.pdf"));
+    prompts.chooseFile(pdf);
+    QSignalSpy finished(&panel, &PrintPanel::jobFinished);
+    click(QStringLiteral("pdfButton"));
+    EXPECT_EQ(prompts.last().kind, AskedPrompt::SaveFile);
+    EXPECT_EQ(prompts.last().proposedName, QStringLiteral("ぽるかね.pdf"));
+    ASSERT_EQ(finished.count(), 1);
+    EXPECT_EQ(panel.lastOutcome(), PrintOutcome::Printed);
+    EXPECT_EQ(pagesOf(pdf), 6);
+    EXPECT_FALSE(panel.isVisible());
+    EXPECT_TRUE(prompts.allAnswersUsed());
+    // The current printer was not used.
+    EXPECT_FALSE(QFile::exists(printedFile()));
+}
+
+TEST_F(MergePanelTest, ListsTheRowsThatCannotBeMergedBeforeAnythingPrints)
+{
+    PrintPanel &panel = makePanel();
+    panel.showPanel();
+    chooseList(list(QStringLiteral("list.csv"),
+                    (addressList(3) + QStringLiteral("🍣,東京,100-0001\r\n") + addressList(2).section(u'\n', 1))
+                        .toUtf8()));
+    EXPECT_EQ(summary(), QStringLiteral("5 件（UTF-8）・差し込めない行 1・全 1 ページ"));
+
+    // No: nothing is printed and the panel stays.
+    prompts.answerNo();
+    click(QStringLiteral("printButton"));
+    const AskedPrompt question = prompts.last();
+    EXPECT_EQ(question.kind, AskedPrompt::AskAboutList);
+    EXPECT_EQ(question.preselect, Preselect::No);
+    EXPECT_EQ(question.items, QStringList{QStringLiteral("5 行目「氏名」: 「🍣」はラベルに使えない文字です（Shift-JIS にありません）")});
+    EXPECT_TRUE(question.text.contains(QStringLiteral("差し込める 5 行だけで続けますか")));
+    EXPECT_FALSE(QFile::exists(printedFile()));
+    EXPECT_TRUE(panel.isVisible());
+
+    // Yes: the rows that merge are printed.
+    prompts.answerYes();
+    click(QStringLiteral("printButton"));
+    EXPECT_EQ(pagesOf(printedFile()), 1);
+    EXPECT_EQ(panel.lastOutcome(), PrintOutcome::Printed);
+    EXPECT_TRUE(prompts.allAnswersUsed());
+}
+
+TEST_F(MergePanelTest, RefusesAMergeWithoutAListOrWithAListItCannotRead)
+{
+    PrintPanel &panel = makePanel();
+    panel.showPanel();
+    QTest::mouseClick(control<QRadioButton>(QStringLiteral("mergeMode")), Qt::LeftButton);
+    EXPECT_EQ(summary(), QStringLiteral("差し込むデータファイルを選んでください。"));
+    click(QStringLiteral("previewButton"));
+    EXPECT_EQ(prompts.messages(), QStringList{QStringLiteral("差し込むデータファイルを選んでください。")});
+    EXPECT_EQ(panel.preview(), nullptr);
+
+    // Shift-JIS is found out; read as UTF-8 it is refused with its row and field.
+    prompts.clear();
+    const QString sjis = list(QStringLiteral("sjis.csv"), encodeCp932(QStringLiteral("氏名,住所,郵便番号\r\n髙橋,﨑町,100\r\n")));
+    chooseList(sjis);
+    EXPECT_EQ(summary(), QStringLiteral("1 件（Shift-JIS）・全 1 ページ"));
+    control<QComboBox>(QStringLiteral("dataEncoding"))->setCurrentIndex(1); // UTF-8
+    ASSERT_EQ(prompts.messages().size(), 1);
+    EXPECT_TRUE(prompts.messages().front().startsWith(QStringLiteral("sjis.csv: 1 行目の")))
+        << prompts.messages().front().toStdString();
+    EXPECT_EQ(prompts.last().icon, PromptIcon::Exclamation);
+    EXPECT_EQ(panel.jobSetup().data(), nullptr);
+    control<QComboBox>(QStringLiteral("dataEncoding"))->setCurrentIndex(2); // Shift-JIS
+    EXPECT_EQ(summary(), QStringLiteral("1 件（Shift-JIS）・全 1 ページ"));
+
+    // A list without a field the design uses.
+    prompts.clear();
+    chooseList(list(QStringLiteral("names.csv"), "氏名\r\n山田\r\n"));
+    click(QStringLiteral("printButton"));
+    ASSERT_EQ(prompts.messages().size(), 1);
+    EXPECT_TRUE(prompts.messages().front().contains(QStringLiteral("《郵便番号》、《住所》")));
+    EXPECT_FALSE(QFile::exists(printedFile()));
+}
+
+TEST_F(MergePanelTest, PreviewsEveryPageOfTheJob)
+{
+    PrintPanel &panel = makePanel();
+    panel.showPanel();
+    chooseList(list(QStringLiteral("list.csv"), addressList(30).toUtf8()));
+    click(QStringLiteral("previewButton"));
+    PrintPreviewDialog *preview = panel.preview();
+    ASSERT_NE(preview, nullptr);
+    EXPECT_TRUE(preview->isVisible());
+    EXPECT_EQ(preview->windowTitle(), QStringLiteral("印刷プレビュー"));
+    EXPECT_EQ(preview->pageCount(), 3);
+    EXPECT_EQ(preview->findChild<QLabel *>(QStringLiteral("pageCount"))->text(), QStringLiteral("/ 3 ページ"));
+    EXPECT_FALSE(preview->findChild<QToolButton *>(QStringLiteral("previousPage"))->isEnabled());
+
+    QTest::mouseClick(preview->findChild<QToolButton *>(QStringLiteral("nextPage")), Qt::LeftButton);
+    EXPECT_EQ(preview->currentPage(), 1);
+    EXPECT_EQ(preview->findChild<QSpinBox *>(QStringLiteral("pageNumber"))->value(), 2);
+    const QImage expected = previewPage(panel.jobSetup().pages(), 1, panel.options(),
+                                        ScreenScale{state.TwipsPerPixelX, state.TwipsPerPixelY}, preview->zoom());
+    EXPECT_EQ(preview->shownPage(), expected);
+
+    preview->findChild<QSpinBox *>(QStringLiteral("pageNumber"))->setValue(3);
+    EXPECT_EQ(preview->currentPage(), 2);
+    EXPECT_FALSE(preview->findChild<QToolButton *>(QStringLiteral("nextPage"))->isEnabled());
+    QTest::keyClick(preview, Qt::Key_Home);
+    EXPECT_EQ(preview->currentPage(), 0);
+
+    const int width = preview->shownPage().width();
+    const double zoom = preview->zoom();
+    auto *zoomBox = preview->findChild<QComboBox *>(QStringLiteral("zoom"));
+    zoomBox->setCurrentIndex(zoomBox->findData(zoom * 2) >= 0 ? zoomBox->findData(zoom * 2) : zoomBox->count() - 1);
+    EXPECT_NEAR(preview->shownPage().width(), width * preview->zoom() / zoom, 2);
+    preview->close();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return panel.preview() == nullptr; }, 2000));
+}
+
+TEST_F(MergePanelTest, CancellingAJobLeavesNoPdfAndTheEditorUsable)
+{
+    PrintPanel &panel = makePanel();
+    panel.showPanel();
+    chooseList(list(QStringLiteral("list.csv"), addressList(240).toUtf8()));
+    const QString pdf = folder.file(QStringLiteral("long.pdf"));
+    prompts.chooseFile(pdf);
+    QString message;
+    // The first moment the job lets events through is its first page.
+    QTimer::singleShot(0, &panel, [&] {
+        message = shown(QStringLiteral("pageProgressMessage"));
+        EXPECT_FALSE(editorField->isEnabled());
+        QTest::mouseClick(control<QPushButton>(QStringLiteral("cancelButton")), Qt::LeftButton);
+    });
+    click(QStringLiteral("pdfButton"));
+    EXPECT_EQ(message, QStringLiteral("1 / 20 ページ目を作成しています"));
+    EXPECT_EQ(panel.lastOutcome(), PrintOutcome::Cancelled);
+    EXPECT_FALSE(QFile::exists(pdf));
+    EXPECT_EQ(QDir(folder.path()).entryList({QStringLiteral("*.pdf*"), QStringLiteral(".*.pdf*")}, QDir::Files | QDir::Hidden),
+              QStringList());
+    // The panel stays for another try; nothing was said about it.
+    EXPECT_TRUE(panel.isVisible());
+    EXPECT_TRUE(editorField->isEnabled());
+    EXPECT_FALSE(BusyPointer::shown());
+    EXPECT_EQ(prompts.messages(), QStringList());
+    EXPECT_FALSE(panel.isPrinting());
+}
+
+TEST_F(MergePanelTest, SavesAPdfFromTheEditorWithThePanelHidden)
+{
+    PrintPanel &panel = makePanel();
+    const QString pdf = folder.file(QStringLiteral("sheet"));
+    prompts.chooseFile(pdf);
+    state.DocumentPath = folder.file(QStringLiteral("宛名.fhl"));
+    panel.exportPdf();
+    EXPECT_EQ(prompts.last().proposedName, QStringLiteral("宛名.pdf"));
+    // Without a list it is the sheet as it is, on one page of its paper.
+    EXPECT_EQ(pagesOf(pdf + QStringLiteral(".pdf")), 1);
+    EXPECT_FALSE(panel.isVisible());
 }

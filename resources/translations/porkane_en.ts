@@ -294,6 +294,41 @@
     </message>
 </context>
 <context>
+    <name>PrintJobSetup</name>
+    <message>
+        <source>差し込むデータファイルを選んでください。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ラベルがないため、差し込み印刷はできません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 には、ラベル %2 の %3 に当たる項目がありません。<byte value="xd"/>1 行目の項目名を確かめてください（%4）。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>差し込める行がありません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>全 %1 ページ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 件（%2）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>・差し込めない行 %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>・全 %1 ページ</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PrinterSetup</name>
     <message>
         <source>はがき</source>
@@ -606,6 +641,14 @@
     <message>
         <source>メモリが足りないため、印刷できませんでした。<byte value="xd"/>印刷は完了していません。</source>
         <translation>Not enough memory to print.<byte value="xd"/>Printing did not finish.</translation>
+    </message>
+    <message>
+        <source>印刷を中止しました。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>印刷するページがありません。</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1395,6 +1438,145 @@
     </message>
 </context>
 <context>
+    <name>porkane::LabelGridDialog</name>
+    <message>
+        <source>格子で配置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ｏ   Ｋ</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <source>この並びでラベルを置き換えます。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation type="unfinished">Cancel</translation>
+    </message>
+    <message>
+        <source>フォームを変えずに閉じます。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>用紙</source>
+        <translation type="unfinished">Paper</translation>
+    </message>
+    <message>
+        <source>横長：</source>
+        <translation type="unfinished">Width:</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation type="unfinished">mm</translation>
+    </message>
+    <message>
+        <source>用紙の幅</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>縦長：</source>
+        <translation type="unfinished">Height:</translation>
+    </message>
+    <message>
+        <source>用紙の高さ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ラベルの数</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>列（横に）：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>列</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>横に並ぶラベルの数</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>行（縦に）：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>行</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>縦に並ぶラベルの数</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ラベルの大きさ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ラベル横長：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ラベルの幅</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ラベル縦長：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ラベルの高さ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>位置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>上余白：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>用紙の上端から一行目のラベルの上端まで</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>左余白：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>用紙の左端から一列目のラベルの左端まで</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>横ピッチ：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ラベルの左端から右隣のラベルの左端まで。ラベルが接していればラベル横長と同じです。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>縦ピッチ：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ラベルの上端から下のラベルの上端まで。ラベルが接していればラベル縦長と同じです。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>フォームイメージ</source>
+        <translation type="unfinished">Preview</translation>
+    </message>
+    <message>
+        <source>%1 列 × %2 行 = %3 面</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>porkane::MainMenuWindow</name>
     <message>
         <source>終   了</source>
@@ -1538,6 +1720,141 @@
         <source>PDF ファイル (*.pdf)</source>
         <translation>PDF files (*.pdf)</translation>
     </message>
+    <message>
+        <source>印刷する内容</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>各ラベルそのまま</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>差し込み印刷</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>（CSV・TSV ファイル）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>参照...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>差し込むデータファイル（1 行目が項目名の CSV・TSV）を選びます。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>自動</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shift-JIS</source>
+        <translation type="unfinished">Shift-JIS</translation>
+    </message>
+    <message>
+        <source>このラベルの文字と書式で、すべてのラベルを印刷します。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>データ：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>文字コード：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>デザイン：ラベル</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 枚目のこのラベルから印刷します。使いかけのシートに。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>開始位置：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>部数：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>中止</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>印刷を中止します。PDF は保存されません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>印刷プレビュー</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>印刷するページを画面で確かめます。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDFに保存</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>印刷するページを PDF ファイルに保存します。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 / %2 ページ目を作成しています</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>データファイル (*.csv *.tsv *.txt);;すべてのファイル (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ほか %1 行</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>次の %1 行は差し込めないため、印刷されません。<byte value="xd"/>差し込める %2 行だけで続けますか？</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>印刷を中止しました。<byte value="xd"/>中止の前に作成したページは、プリンタに送られている場合があります。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>porkane::PrintPreviewDialog</name>
+    <message>
+        <source>印刷プレビュー</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>◀ 前のページ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>次のページ ▶</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>/ %1 ページ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation type="unfinished">Close</translation>
+    </message>
+    <message>
+        <source>倍率：</source>
+        <translation type="unfinished">Zoom:</translation>
+    </message>
+    <message>
+        <source>このページは表示できません。</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>porkane::PrinterSetupDialog</name>
@@ -1630,6 +1947,149 @@ Printing writes a PDF file instead.</translation>
     <message>
         <source>このプリンタでは、給紙方法はプリンタ側の設定で決まります。</source>
         <translation>On this printer, the paper source is set on the printer itself.</translation>
+    </message>
+</context>
+<context>
+    <name>porkane::ProductChooserDialog</name>
+    <message>
+        <source>製品から選ぶ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ｏ   Ｋ</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <source>選んだ製品をフォームにします。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation type="unfinished">Cancel</translation>
+    </message>
+    <message>
+        <source>フォームを変えずに閉じます。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>製品</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>検索：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>メーカー・製品番号・用紙・面数（例：L7160、12面、A4）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>フォームイメージ</source>
+        <translation type="unfinished">Preview</translation>
+    </message>
+    <message>
+        <source>製品カタログ（glabels-data）がインストールされていません。保存した製品だけを表示します。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>読み込めなかったカタログファイルがあります: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 件</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>一致する製品はありません。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1（%2）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+用紙：%2
+%3 面、ラベル %4 mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>porkane::ProductSaveDialog</name>
+    <message>
+        <source>製品として保存</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ｏ   Ｋ</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <source>このフォームを製品として保存します。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation type="unfinished">Cancel</translation>
+    </message>
+    <message>
+        <source>保存せずに閉じます。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>製品</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>メーカー：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>製品番号：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>説明：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存した製品は「製品から選ぶ」の一覧に加わります。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>porkane::ProductTableModel</name>
+    <message>
+        <source>%1（保存した製品）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>メーカー</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>製品番号</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>用紙</source>
+        <translation type="unfinished">Paper</translation>
+    </message>
+    <message>
+        <source>面数</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ラベル (mm)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>説明</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1819,6 +2279,49 @@ Printing writes a PDF file instead.</translation>
     <message>
         <source>縦端から</source>
         <translation>Top: </translation>
+    </message>
+    <message>
+        <source>製品から選ぶ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>市販のラベル用紙を製品番号などで探して、そのままフォームにします。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>格子で配置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>列と行、ラベルの大きさ、余白とピッチからラベルを並べます。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>製品として保存</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>このフォームを「製品から選ぶ」の一覧に加えます。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>製品「%1」はすでに保存されています。<byte value="xd"/>上書きしますか？</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>製品「%1」はカタログにあります。<byte value="xd"/>一覧ではこの保存した製品に置き換わります。保存しますか？</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>製品「%1」を保存しました。<byte value="xd"/>「製品から選ぶ」で選べます。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>porkane::TemplateDraft</name>
+    <message>
+        <source>文字入力中の文書には %1 面のラベルがあります。%1 面以上の配置を選んでください。</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

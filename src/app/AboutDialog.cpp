@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -81,6 +82,16 @@ void AboutDialog::closeEvent(QCloseEvent *event)
     SkinnedWindow::closeEvent(event);
     if (event->isAccepted())
         emit closed();
+}
+
+void AboutDialog::keyPressEvent(QKeyEvent *event)
+{
+    // Escape closes it, as it does a dialog.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    SkinnedWindow::keyPressEvent(event);
 }
 
 } // namespace porkane

@@ -2,9 +2,13 @@
 
 #include <cmath>
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QDropEvent>
 #include <QGuiApplication>
+#include <QMimeData>
 #include <QScreen>
+#include <QShortcut>
 
 #include "session/AppState.h"
 #include "session/MainMenuLayout.h"
@@ -103,7 +107,14 @@ MainMenuWindow::MainMenuWindow(AppState &state, QWidget *parent)
         minimiseButton()->setObjectName(QStringLiteral("menuButton9"));
     if (closeButton())
         closeButton()->setObjectName(QStringLiteral("menuButton10"));
-    HelpGuide::addKey(this, GuideSection::MainMenu);
+    HelpGuide::addKey(this, GuideSection::MainMenu)->setObjectName(QStringLiteral("helpKey"));
+
+    auto *openKey = new QAction(this);
+    openKey->setObjectName(QStringLiteral("openKey"));
+    openKey->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    connect(openKey, &QAction::triggered, this, [this] { runCommand(2); });
+    addAction(openKey);
+    setAcceptDrops(true);
 
     const int tx = state_.TwipsPerPixelX;
     const int ty = state_.TwipsPerPixelY;
@@ -225,6 +236,22 @@ void MainMenuWindow::openPath(const QString &path, OpenModes openMode, bool inDe
         setEnabled(true);
         show();
     }
+}
+
+void MainMenuWindow::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!droppedDocumentFile(event->mimeData()->urls()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MainMenuWindow::dropEvent(QDropEvent *event)
+{
+    const QString path = droppedDocumentFile(event->mimeData()->urls());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // Opened once the drag has ended.
+    QMetaObject::invokeMethod(this, [this, path] { openGivenFile(path); }, Qt::QueuedConnection);
 }
 
 void MainMenuWindow::setUpPrinter()

@@ -41,6 +41,10 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    // A label file dropped on the menu opens in the editor, a template file
+    // as a new document, as openGivenFile() does.
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 

@@ -5,33 +5,22 @@
 
 #include "session/AppState.h"
 #include "session/InterfaceLanguage.h"
-#include "widgets/Artwork.h"
+#include "app/ApplicationSetup.h"
 #include "app/MainMenuWindow.h"
 #include "app/ProgramWindows.h"
 #include "app/QtPrompts.h"
 #include "app/SplashWindow.h"
 #include "core/Units.h"
-#include "core/Version.h"
-#include "widgets/InterfaceFont.h"
 
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("porkane"));
+    porkane::configureApplication();
 
     // The windows in English when the locale asks for it (LANG=en_US.UTF-8),
     // in Japanese otherwise; Qt's own dialogs follow.
     porkane::InterfaceTranslators translators;
     translators.install(porkane::languageFromLocale(), QCoreApplication::applicationDirPath());
-
-    QApplication::setApplicationDisplayName(porkane::programName());
-    QApplication::setDesktopFileName(QStringLiteral("porkane"));
-    // The main menu ends the program; a window closing while the menu is
-    // hidden must not.
-    QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setWindowIcon(QIcon(porkane::artwork::picture(QStringLiteral("porkane"), QSize(64, 64))));
-
-    porkane::useInterfaceFont();
 
     porkane::AppState state(porkane::AppState::standardDataFolder());
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {

@@ -18,6 +18,15 @@ DocumentKind documentKindOf(const QString &path)
     return DocumentKind::Unknown;
 }
 
+QString droppedDocumentFile(const QList<QUrl> &urls)
+{
+    for (const QUrl &url : urls) {
+        if (url.isLocalFile() && documentKindOf(url.toLocalFile()) != DocumentKind::Unknown)
+            return url.toLocalFile();
+    }
+    return {};
+}
+
 LabelDocument newDocumentOnTemplateFile(const QString &path)
 {
     return LabelDocument::fromTemplate(loadTemplateFile(path, SheetTemplate{}));

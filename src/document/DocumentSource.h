@@ -4,7 +4,9 @@
 // (.fhl) holds a document, a template file (.fom) starts a new one. The
 // main menu, the editor and porkane-tool all decide it here.
 
+#include <QList>
 #include <QString>
+#include <QUrl>
 
 #include "document/LabelDocument.h"
 
@@ -18,6 +20,10 @@ DocumentKind documentKindOf(const QString &path);
 // A new document on the template in the .fom at `path`: every label empty.
 // Throws FileError for a template file that cannot be read.
 LabelDocument newDocumentOnTemplateFile(const QString &path);
+
+// The first local label or template file among dropped `urls`; empty when
+// there is none.
+QString droppedDocumentFile(const QList<QUrl> &urls);
 
 // The document a file gives by its kind: a label file as stored, a template
 // file as a new document on it. Throws FileError for a file it refuses and

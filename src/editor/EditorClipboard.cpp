@@ -1,5 +1,8 @@
 #include "editor/EditorClipboard.h"
 
+#include <QMimeData>
+#include <QUuid>
+
 #include "editor/TextEditing.h"
 
 namespace porkane {
@@ -20,6 +23,8 @@ std::pair<int, int> wholeRange(const QString &text, int start, int length)
 
 } // namespace
 
+const QString EditorClipboard::MarkFormat = QStringLiteral("application/x-porkane-label-text");
+
 void EditorClipboard::copy(const LabelDocument &document, int label, int start, int length)
 {
     const QString &labelText = document.LabelText(label);
@@ -28,6 +33,7 @@ void EditorClipboard::copy(const LabelDocument &document, int label, int start, 
     records_.clear();
     for (int position = start + 1; position <= start + length; ++position)
         records_.push_back(document.CharAttr(label, position));
+    token_ = QUuid::createUuid().toByteArray(QUuid::WithoutBraces);
 }
 
 int EditorClipboard::cut(LabelDocument &document, int label, int start, int length)
@@ -45,6 +51,21 @@ int EditorClipboard::paste(LabelDocument &document, int label, int caret) const
     caret = wholeRange(document.LabelText(label), caret, 0).first;
     insertWithRecords(document, label, caret, text_, records_);
     return caret + int(text_.size());
+}
+
+std::unique_ptr<QMimeData> EditorClipboard::systemData() const
+{
+    if (text_.isEmpty())
+        return nullptr;
+    auto data = std::make_unique<QMimeData>();
+    data->setText(toBoxText(text_));
+    data->setData(MarkFormat, token_);
+    return data;
+}
+
+bool EditorClipboard::isOwn(const QMimeData *system) const
+{
+    return !text_.isEmpty() && system && system->hasFormat(MarkFormat) && system->data(MarkFormat) == token_;
 }
 
 } // namespace porkane

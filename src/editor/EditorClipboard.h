@@ -1,11 +1,17 @@
 #pragma once
 
 // The editor's own clipboard: text together with the attribute record of
-// every character, so that formatted text moves between labels. Nothing is
-// exchanged with the system clipboard.
+// every character, so that formatted text moves between labels. A copy
+// also hands its text to the system clipboard, for other programs, marked
+// with a token of its own: a paste takes the records only while the system
+// clipboard still holds that mark, so that text another program put there
+// since enters as typed text does.
 
+#include <memory>
 #include <vector>
 
+#include <QByteArray>
+#include <QMimeData>
 #include <QString>
 
 #include "document/LabelDocument.h"
@@ -14,6 +20,9 @@ namespace porkane {
 
 class EditorClipboard {
 public:
+    // The private format of the mark; its data is the token of one copy.
+    static const QString MarkFormat;
+
     bool isEmpty() const { return text_.isEmpty(); }
     const QString &text() const { return text_; }
     const std::vector<AttrRecord> &records() const { return records_; }
@@ -28,9 +37,17 @@ public:
     // hold it (the label is then unchanged).
     int paste(LabelDocument &document, int label, int caret) const;
 
+    // What the system clipboard is to hold after a copy: the text with line
+    // breaks as the text box shows them, and the mark. Null when empty.
+    std::unique_ptr<QMimeData> systemData() const;
+    // Whether `system` (the system clipboard's data, possibly null) is what
+    // systemData() last gave, so that a paste is this clipboard's own.
+    bool isOwn(const QMimeData *system) const;
+
 private:
     QString text_;
     std::vector<AttrRecord> records_;
+    QByteArray token_; // new with every copy
 };
 
 } // namespace porkane

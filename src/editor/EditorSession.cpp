@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include <QMimeData>
+
 #include "document/DocumentSource.h"
 #include "document/LabelFile.h"
 #include "editor/SaveNames.h"
@@ -32,27 +34,23 @@ EditorSession::EditorSession(LabelDocument &document, std::function<bool()> othe
 
 // --- Opening and closing ------------------------------------------------------------------------
 
-void EditorSession::open(DocumentOrigin origin, const QString &path, const SheetTemplate &designersTemplate,
-                         const QString &dataFolder)
+LabelDocument EditorSession::read(DocumentOrigin origin, const QString &path,
+                                  const SheetTemplate &designersTemplate) const
 {
-    // Everything is read before anything changes.
-    const EditorSettings settings = loadEditorSettings(dataFolder);
-    LabelDocument document;
     switch (origin) {
     case DocumentOrigin::LabelFile:
-        document = openLabelFile(path);
-        break;
+        return openLabelFile(path);
     case DocumentOrigin::TemplateFile:
-        document = newDocumentOnTemplateFile(path);
-        break;
+        return newDocumentOnTemplateFile(path);
     case DocumentOrigin::DesignersTemplate:
-        document = LabelDocument::fromTemplate(designersTemplate);
         break;
     }
+    return LabelDocument::fromTemplate(designersTemplate);
+}
 
+void EditorSession::take(LabelDocument &&document)
+{
     document_ = std::move(document);
-    settings_ = shownSettings(settings);
-    dataFolder_ = dataFolder;
     history_.clear();
     images_.clearSelection();
     images_.setImagesFirst(document_.ImageCount() > 0);
@@ -61,6 +59,25 @@ void EditorSession::open(DocumentOrigin origin, const QString &path, const Sheet
     setModified(false);
     emit documentChanged();
     emit commandsChanged();
+}
+
+QString EditorSession::open(DocumentOrigin origin, const QString &path, const SheetTemplate &designersTemplate,
+                            const QString &dataFolder)
+{
+    // The document is read before anything changes.
+    LabelDocument document = read(origin, path, designersTemplate);
+    const LoadedEditorSettings loaded = loadEditorSettingsReporting(dataFolder);
+    settings_ = shownSettings(loaded.settings);
+    dataFolder_ = dataFolder;
+    take(std::move(document));
+    return loaded.problem;
+}
+
+void EditorSession::openAnother(DocumentOrigin origin, const QString &path)
+{
+    if (!open_ || origin == DocumentOrigin::DesignersTemplate)
+        return;
+    take(read(origin, path, SheetTemplate{}));
 }
 
 void EditorSession::templateChanged()
@@ -215,18 +232,64 @@ void EditorSession::cut(int boxStart, int boxEnd)
     edit(true, [&] { replaceBoxText(clipboard_.cut(document_, currentLabel_, start, length)); });
 }
 
-void EditorSession::paste(int boxCaret)
+bool EditorSession::canPaste(const QMimeData *system) const
 {
-    if (!canEdit() || clipboard_.isEmpty())
+    return !clipboard_.isEmpty() || (system && !system->text().isEmpty());
+}
+
+void EditorSession::paste(int boxStart, int boxEnd, const QMimeData *system, const InputFormat &format)
+{
+    if (!canEdit())
         return;
-    const int caret = toLabelPosition(document_.LabelText(currentLabel_), boxCaret);
-    const QString refusal = refusalOf(document_, currentLabel_, {caret, 0, clipboard_.text()});
+    // The latest copy wins: the editor's own, or what another program put
+    // on the system clipboard after it.
+    const bool foreign = system && !clipboard_.isOwn(system) && !system->text().isEmpty();
+    if (!foreign && clipboard_.isEmpty())
+        return;
+    const auto [start, length] = labelRange(boxStart, boxEnd);
+    const TextChange change{start, length, foreign ? normalisedInput(system->text()) : clipboard_.text()};
+    const QString refusal = refusalOf(document_, currentLabel_, change);
     if (!refusal.isEmpty()) {
         emit statusMessage(refusal);
         return;
     }
     edit(true, [&] {
-        replaceBoxText(clipboard_.paste(document_, currentLabel_, caret));
+        if (foreign) {
+            applyTextChange(document_, currentLabel_, change, format);
+            replaceBoxText(start + int(change.inserted.size()));
+        } else {
+            if (length > 0)
+                applyTextChange(document_, currentLabel_, {start, length, QString()}, format);
+            replaceBoxText(clipboard_.paste(document_, currentLabel_, start));
+        }
+        emit statusMessage(QString());
+    });
+}
+
+void EditorSession::dropText(int boxStart, int boxEnd, int boxDropAt, bool move)
+{
+    if (!canEdit())
+        return;
+    const auto [start, length] = labelRange(boxStart, boxEnd);
+    int at = toLabelPosition(document_.LabelText(currentLabel_), boxDropAt);
+    if (length == 0 || (move && at >= start && at <= start + length))
+        return; // nothing dragged, or dropped onto itself
+    EditorClipboard dragged;
+    dragged.copy(document_, currentLabel_, start, length);
+    if (!move) {
+        const QString refusal = refusalOf(document_, currentLabel_, {at, 0, dragged.text()});
+        if (!refusal.isEmpty()) {
+            emit statusMessage(refusal);
+            return;
+        }
+    }
+    edit(true, [&] {
+        if (move) {
+            applyTextChange(document_, currentLabel_, {start, length, QString()}, InputFormat{});
+            if (at > start)
+                at -= length;
+        }
+        replaceBoxText(dragged.paste(document_, currentLabel_, at));
         emit statusMessage(QString());
     });
 }
@@ -246,7 +309,15 @@ std::optional<InputFormat> EditorSession::attributesOf(int boxStart, int boxEnd)
     const auto [start, length] = labelRange(boxStart, boxEnd);
     if (length == 0)
         return std::nullopt;
-    return formatAt(document_, currentLabel_, start + 1);
+    // A line break's record carries a marker, not a colour.
+    const QString &text = document_.LabelText(currentLabel_);
+    const auto isBreak = [&](int index) { return text[index] == QLatin1Char('\r') || text[index] == QLatin1Char('\n'); };
+    int first = start;
+    while (first < start + length && isBreak(first))
+        ++first;
+    if (first == start + length)
+        first = start;
+    return formatAt(document_, currentLabel_, first + 1);
 }
 
 void EditorSession::setLabelRotated(bool rotated)
@@ -262,7 +333,7 @@ void EditorSession::setLabelRotated(bool rotated)
 
 QString EditorSession::proposedFileName() const { return porkane::proposedFileName(document_, currentLabel_); }
 
-QString EditorSession::saveTarget(const QString &chosen) { return labelFileTarget(chosen); }
+SaveTarget EditorSession::saveTarget(const QString &chosen) { return resolveSaveTarget(labelFileTarget(chosen)); }
 
 void EditorSession::save(const QString &target)
 {

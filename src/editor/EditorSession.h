@@ -10,12 +10,14 @@
 // one character there and two in the label.
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include <QObject>
 #include <QString>
 
 #include "document/LabelDocument.h"
+#include "document/SaveTarget.h"
 #include "editor/ApplyFormat.h"
 #include "editor/EditorClipboard.h"
 #include "editor/EditorSettingsFile.h"
@@ -49,12 +51,18 @@ public:
     // --- Opening and closing ---
 
     // Reads Shiyosiki2.ini of `dataFolder` (writing the delivered one when
-    // it is missing) and the document from its origin. Only when both can
-    // be read does either replace what is there: throws UserError
-    // otherwise. Label 1 is current, nothing is modified, and images come
-    // first when the document has any.
-    void open(DocumentOrigin origin, const QString &path, const SheetTemplate &designersTemplate,
-              const QString &dataFolder);
+    // it is missing) and the document from its origin. Only when the
+    // document can be read does anything replace what is there: throws
+    // UserError otherwise. Label 1 is current, nothing is modified, and
+    // images come first when the document has any. A damaged settings file
+    // gives way to the delivered values: the returned text says so, for the
+    // window to show; it is empty when the file was read.
+    QString open(DocumentOrigin origin, const QString &path, const SheetTemplate &designersTemplate,
+                 const QString &dataFolder);
+    // Another file in the open editor (one dropped on it): a label file, or
+    // a new document on a template file. The settings stay as they are.
+    // Throws UserError, changing nothing, when the file cannot be read.
+    void openAnother(DocumentOrigin origin, const QString &path);
     bool isOpen() const { return open_; }
     // The template changed under the document (the designer opened from the
     // editor): a change to save, and everything is to be shown again.
@@ -96,22 +104,39 @@ public:
     void typed(const QString &boxText, int boxCaret, const InputFormat &format);
     void undo();
     void redo();
+    // Copy and cut fill the editor's clipboard; systemClipboardData() is
+    // then what the system clipboard is to hold.
     void copy(int boxStart, int boxEnd);
     void cut(int boxStart, int boxEnd);
-    void paste(int boxCaret);
+    std::unique_ptr<QMimeData> systemClipboardData() const { return clipboard_.systemData(); }
+    // Pastes over the box's selection [boxStart, boxEnd), a caret when they
+    // are equal, as one step of undo. `system` is what the system clipboard
+    // holds: while that is the editor's own copy (or no text at all) the
+    // editor's clipboard goes in with its records; text another program
+    // put there since goes in with `format`, as typed text does.
+    void paste(int boxStart, int boxEnd, const QMimeData *system = nullptr, const InputFormat &format = {});
+    void paste(int boxCaret) { paste(boxCaret, boxCaret); }
+    // Whether paste() has anything to insert.
+    bool canPaste(const QMimeData *system) const;
+    // Text dragged within the box: [boxStart, boxEnd) dropped at
+    // `boxDropAt`, moved (or copied) with its records, as one step of undo.
+    void dropText(int boxStart, int boxEnd, int boxDropAt, bool move);
     // A "…設定反映" button of the change panel on the selection.
     void applyFormat(FormatCommand command, int boxStart, int boxEnd, const InputFormat &values);
-    // Attribute copy: the format of the first selected character; nothing
-    // without a selection.
+    // Attribute copy, and what the change panel shows for a selection: the
+    // format of the first selected character that is no line break (of
+    // the first character when all are); nothing without a selection.
     std::optional<InputFormat> attributesOf(int boxStart, int boxEnd) const;
     // "ラベルを１８０度回転する。" for the current label.
     void setLabelRotated(bool rotated);
 
     // --- Saving ---
 
-    // The name the save dialog proposes, and the file a chosen name stands for.
+    // The name the save dialog proposes, and where a chosen name saves:
+    // the name given the label file's suffix, every symbolic link followed.
+    // Throws FileError for a loop of links.
     QString proposedFileName() const;
-    static QString saveTarget(const QString &chosen);
+    static SaveTarget saveTarget(const QString &chosen);
     // Throws UserError; the document stays modified then.
     void save(const QString &target);
 
@@ -140,6 +165,8 @@ private:
     void edit(bool takeUndoCopy, Change &&change);
     void replaceBoxText(int labelCaret);
     void afterHistoryChange(int label);
+    LabelDocument read(DocumentOrigin origin, const QString &path, const SheetTemplate &designersTemplate) const;
+    void take(LabelDocument &&document);
 
     LabelDocument &document_;
     std::function<bool()> othersBusy_;

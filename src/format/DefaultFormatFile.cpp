@@ -4,6 +4,7 @@
 #include "core/FileIO.h"
 #include "core/ValueReader.h"
 #include "core/ValueWriter.h"
+#include "document/LabelDocument.h"
 
 namespace porkane {
 
@@ -75,6 +76,19 @@ TextFormat readDefaultFormat(const QByteArray &bytes)
     format.shiftHorizontal = in.single();
     format.shiftVertical = in.single();
     format.effectCode = in.int16();
+    // Held to what a character's record may hold, as the label files are:
+    // a value beyond it is damage, and the built-in format takes over.
+    const std::pair<AttrSlot, double> values[] = {
+        {CharWidthSlot, format.charWidth},         {CharHeightSlot, format.charHeight},
+        {LetterSpacingSlot, format.letterSpacing}, {LineSpacingSlot, format.lineSpacing},
+        {CharRotationSlot, format.charRotation},   {LineRotationSlot, format.lineRotation},
+        {FontWeightSlot, format.boldWeight},       {EffectCodeSlot, format.effectCode},
+        {ShiftVerticalSlot, format.shiftVertical}, {ShiftHorizontalSlot, format.shiftHorizontal},
+    };
+    for (const auto &[slot, value] : values) {
+        if (const std::optional<QString> why = slotOutOfRange(slot, Variant(value)))
+            throw FileError(QStringLiteral("%1: %2").arg(DefaultFormatFileName, *why));
+    }
     return format;
 }
 

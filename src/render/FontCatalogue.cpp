@@ -1,5 +1,10 @@
 #include "render/FontCatalogue.h"
 
+#include <QFont>
+#include <QRawFont>
+#include <QSet>
+#include <QtEndian>
+
 namespace porkane {
 
 quint8 FontCatalogue::charSetFor(const QList<QFontDatabase::WritingSystem> &systems)
@@ -40,19 +45,91 @@ void FontCatalogue::begin(int screenFontCount)
     rows_.reserve(std::size_t(capacity_));
 }
 
-bool FontCatalogue::add(const QString &reportedName, quint8 charSet, qint16 trueType)
+bool FontCatalogue::add(const QString &reportedName, quint8 charSet, qint16 trueType, const QString &localName)
 {
     if (FontsListed() >= capacity_)
         return false;
-    rows_.push_back({faceNameFrom(reportedName), charSet, trueType});
+    const QString faceName = faceNameFrom(reportedName);
+    rows_.push_back({faceName, charSet, trueType, localName == faceName ? QString() : localName});
     return true;
+}
+
+QString FontCatalogue::withoutFoundry(const QString &family)
+{
+    if (!family.endsWith(QLatin1Char(']')))
+        return family;
+    const qsizetype open = family.lastIndexOf(QStringLiteral(" ["));
+    return open > 0 ? family.left(open) : family;
 }
 
 QStringList FontCatalogue::screenFonts()
 {
-    QStringList families = QFontDatabase::families();
-    families.removeIf([](const QString &family) { return QFontDatabase::isPrivateFamily(family); });
+    QStringList families;
+    QSet<QString> seen;
+    for (const QString &family : QFontDatabase::families()) {
+        if (QFontDatabase::isPrivateFamily(family))
+            continue;
+        const QString name = withoutFoundry(family);
+        if (!seen.contains(name)) {
+            seen.insert(name);
+            families.append(name);
+        }
+    }
     return families;
+}
+
+QString FontCatalogue::japaneseFamilyName(const QByteArray &table, const QString &family)
+{
+    // The name table: a header of three 16-bit values, then records of six
+    // (platform, encoding, language, name, length, offset), then the strings.
+    const auto word = [&](qsizetype at) -> int {
+        return at >= 0 && at + 2 <= table.size() ? qFromBigEndian<quint16>(table.constData() + at) : -1;
+    };
+    const int count = word(2);
+    const int strings = word(4);
+    if (count < 0 || strings < 0)
+        return {};
+    enum { Windows = 3, Japanese = 0x0411, English = 0x0409, Family = 1, TypographicFamily = 16 };
+    const auto text = [&](qsizetype record) {
+        const qsizetype length = word(record + 8);
+        const qsizetype at = qsizetype(strings) + word(record + 10);
+        if (length < 0 || length % 2 != 0 || at + length > table.size())
+            return QString();
+        QString name(length / 2, Qt::Uninitialized);
+        for (qsizetype i = 0; i < name.size(); ++i)
+            name[i] = QChar(qFromBigEndian<quint16>(table.constData() + at + 2 * i));
+        return name;
+    };
+    for (const int nameId : {int(TypographicFamily), int(Family)}) {
+        QString english;
+        QString japanese;
+        for (int index = 0; index < count; ++index) {
+            const qsizetype record = 6 + qsizetype(index) * 12;
+            if (word(record + 10) < 0)
+                return {}; // a table cut short
+            const int encoding = word(record + 2);
+            if (word(record) != Windows || word(record + 6) != nameId || (encoding != 1 && encoding != 10))
+                continue;
+            if (word(record + 4) == English && english.isEmpty())
+                english = text(record);
+            else if (word(record + 4) == Japanese && japanese.isEmpty())
+                japanese = text(record);
+        }
+        // Only a name paired with the family Qt lists belongs to it.
+        if (!english.isEmpty() && english.compare(family, Qt::CaseInsensitive) == 0)
+            return japanese.trimmed() == family ? QString() : japanese.trimmed();
+    }
+    return {};
+}
+
+QString FontCatalogue::japaneseNameOf(const QString &family)
+{
+    QFont font(family);
+    font.setStyleStrategy(QFont::NoFontMerging);
+    const QRawFont raw = QRawFont::fromFont(font);
+    if (!raw.isValid() || withoutFoundry(raw.familyName()) != family)
+        return {};
+    return japaneseFamilyName(raw.fontTable("name"), family);
 }
 
 void FontCatalogue::build(const QStringList &families, const std::function<void(int)> &listed)
@@ -60,7 +137,7 @@ void FontCatalogue::build(const QStringList &families, const std::function<void(
     begin(int(families.size()));
     for (const QString &family : families) {
         const qint16 trueType = QFontDatabase::isSmoothlyScalable(family) ? TrueTypeFlag : 0;
-        add(family, charSetFor(QFontDatabase::writingSystems(family)), trueType);
+        add(family, charSetFor(QFontDatabase::writingSystems(family)), trueType, japaneseNameOf(family));
         if (listed)
             listed(FontsListed());
     }
@@ -77,9 +154,15 @@ QStringList FontCatalogue::faceNames() const
 
 int FontCatalogue::indexOf(const QString &faceName) const
 {
-    for (std::size_t i = 0; i < rows_.size(); ++i) {
-        if (rows_[i].faceName == faceName)
-            return int(i);
+    const QString family = withoutFoundry(faceName);
+    // The exact name first: two families may differ in case alone.
+    for (const Qt::CaseSensitivity sensitivity : {Qt::CaseSensitive, Qt::CaseInsensitive}) {
+        for (std::size_t i = 0; i < rows_.size(); ++i) {
+            const FontCatalogueRow &row = rows_[i];
+            if (row.faceName.compare(family, sensitivity) == 0 ||
+                (!row.localName.isEmpty() && row.localName.compare(family, sensitivity) == 0))
+                return int(i);
+        }
     }
     return -1;
 }

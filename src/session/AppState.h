@@ -62,6 +62,10 @@ struct AppState {
     qint16 OpenMode = OpenNothing;
     qint16 ModalMode = ModalNone;
     QString DocumentPath;
+    // The name of the template the open document is on, as the designer
+    // opened from the editor shows it: the .fom the document started from,
+    // the name the designer committed, or for a label file its base name.
+    QString DocumentTemplateName;
     bool DesignerFromEditor = false;
     qint16 FormatForEditor = 0;
     bool ReRenderAll = false;

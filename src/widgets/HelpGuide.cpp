@@ -44,9 +44,14 @@ bool open(GuideSection section)
 
 QShortcut *addKey(QWidget *window, GuideSection section)
 {
+    return addKey(window, [section] { return section; });
+}
+
+QShortcut *addKey(QWidget *window, std::function<GuideSection()> sectionNow)
+{
     auto *key = new QShortcut(QKeySequence(Qt::Key_F1), window);
     key->setContext(Qt::WindowShortcut);
-    QObject::connect(key, &QShortcut::activated, window, [section] { open(section); });
+    QObject::connect(key, &QShortcut::activated, window, [sectionNow = std::move(sectionNow)] { open(sectionNow()); });
     return key;
 }
 

@@ -26,6 +26,9 @@ bool open(GuideSection section);
 
 // F1 anywhere in `window` opens the guide at `section`.
 QShortcut *addKey(QWidget *window, GuideSection section);
+// The same for a window whose section changes with what it shows (the
+// editor with its print panel open): `sectionNow` is asked at each press.
+QShortcut *addKey(QWidget *window, std::function<GuideSection()> sectionNow);
 
 // Replaces the guide and the way pages are opened (QDesktopServices by
 // default), for tests; reset() goes back to the program's own.

@@ -1,9 +1,11 @@
+#include <QApplication>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
 
 #include "app/AboutDialog.h"
+#include "app/ApplicationSetup.h"
 #include "widgets/HelpGuide.h"
 #include "widgets/PictureButton.h"
 #include "support/TestFiles.h"
@@ -65,4 +67,16 @@ TEST(AboutDialog, TheCloseButtonClosesIt)
     click(about.findChild<PictureButton *>(QStringLiteral("okButton")));
     EXPECT_FALSE(about.isVisible());
     EXPECT_EQ(closed.count(), 1);
+}
+
+TEST(ApplicationSetup, GivesQtNoDisplayNameToAppendToTheTitles)
+{
+    // Qt appends a display name set by the program to every window title;
+    // the main menu's title holds the program's name already.
+    const bool quitOnLastWindow = QApplication::quitOnLastWindowClosed();
+    configureApplication();
+    EXPECT_EQ(QApplication::applicationName(), QStringLiteral("porkane"));
+    EXPECT_EQ(QApplication::applicationDisplayName(), QApplication::applicationName());
+    EXPECT_FALSE(QApplication::quitOnLastWindowClosed());
+    QApplication::setQuitOnLastWindowClosed(quitOnLastWindow);
 }

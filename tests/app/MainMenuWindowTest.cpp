@@ -1,5 +1,7 @@
 #include <QApplication>
+#include <QDropEvent>
 #include <QGuiApplication>
+#include <QMimeData>
 #include <QScreen>
 #include <QTest>
 
@@ -9,10 +11,12 @@
 #include "app/AboutDialog.h"
 #include "widgets/BusyPointer.h"
 #include "app/MainMenuWindow.h"
+#include "widgets/HelpGuide.h"
 #include "widgets/PictureButton.h"
 #include "format/ui/FormatSettingsDialog.h"
 #include "core/FileIO.h"
 #include "format/DefaultFormatFile.h"
+#include "document/LabelFile.h"
 #include "sheet/TemplateFile.h"
 #include "sheet/ui/TemplateDesignerWindow.h"
 #include "widgets/NumberField.h"
@@ -214,8 +218,11 @@ TEST_F(MainMenuTest, OpeningALabelFileHandsItToTheEditor)
     clickButton(menu->button(2));
     EXPECT_EQ(state.DocumentPath, QStringLiteral("/tmp/a.fhl"));
     EXPECT_EQ(state.OpenMode, OpenExistingFile);
-    // There is no such file: the editor refuses it and the menu comes back.
-    EXPECT_EQ(prompts.messages(), QStringList{BrokenFileMessage()});
+    // There is no such file: the editor refuses it, naming it as a label
+    // file, and the menu comes back.
+    ASSERT_EQ(prompts.messages().size(), 1u);
+    EXPECT_TRUE(prompts.messages()[0].startsWith(BrokenFileMessage(DocumentKind::Label, QStringLiteral("/tmp/a.fhl")) +
+                                                 QStringLiteral("\r理由：")));
     EXPECT_EQ(windows.editor(), nullptr);
     EXPECT_TRUE(menu->isVisible());
     EXPECT_TRUE(menu->isEnabled());
@@ -240,8 +247,63 @@ TEST_F(MainMenuTest, AFileFromTheDesktopOpensLikeTheMenusButtons)
     EXPECT_EQ(state.DocumentPath, QStringLiteral("/tmp/宛名.FOM"));
     menu->openGivenFile(QStringLiteral("/tmp/work.fhl"));
     EXPECT_EQ(state.OpenMode, OpenExistingFile);
-    EXPECT_EQ(prompts.messages(), (QStringList{BrokenFileMessage(), BrokenFileMessage()}));
+    ASSERT_EQ(prompts.messages().size(), 2u);
+    EXPECT_TRUE(prompts.messages()[0].startsWith(BrokenFileMessage(DocumentKind::Template, QStringLiteral("宛名.FOM"))));
+    EXPECT_TRUE(prompts.messages()[1].startsWith(BrokenFileMessage(DocumentKind::Label, QStringLiteral("work.fhl"))));
     EXPECT_TRUE(menu->isVisible());
+}
+
+TEST_F(MainMenuTest, CtrlOOpensALabelFileAndF1TheGuidesMainMenuPage)
+{
+    QList<QUrl> opened;
+    HelpGuide::use(UserGuide(QStringLiteral("/guide")), [&](const QUrl &url) {
+        opened.append(url);
+        return true;
+    });
+    MainMenuWindow *menu = startMenu();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
+    menu->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(menu));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+    HelpGuide::reset();
+    EXPECT_TRUE(prompts.asked().empty());
+    ASSERT_EQ(opened.size(), 1);
+    EXPECT_EQ(opened.front(), UserGuide(QStringLiteral("/guide")).url(GuideSection::MainMenu));
+    prompts.cancelDialog();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_O, Qt::ControlModifier);
+    ASSERT_EQ(prompts.asked().size(), 1u);
+    EXPECT_EQ(prompts.last().kind, AskedPrompt::OpenFile);
+    EXPECT_EQ(prompts.last().text, LabelFileFilter);
+    EXPECT_TRUE(menu->isVisible());
+}
+
+TEST_F(MainMenuTest, AFileDroppedOnTheMenuOpensAsFromTheDesktop)
+{
+    LabelDocument document = LabelDocument::fromTemplate(SheetTemplate::newTemplate());
+    document.setLabelText(1, QStringLiteral("dropped"));
+    const QString path = dataFile(QStringLiteral("dropped.fhl"));
+    saveLabelFile(document, path);
+    MainMenuWindow *menu = startMenu();
+
+    QMimeData other;
+    other.setUrls({QUrl::fromLocalFile(dataFile(QStringLiteral("photo.png")))});
+    QDragEnterEvent refused(QPoint(5, 5), Qt::CopyAction, &other, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(menu, &refused);
+    EXPECT_FALSE(refused.isAccepted());
+
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path)});
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(menu, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(menu, &drop);
+    QCoreApplication::processEvents();
+    ASSERT_NE(windows.editor(), nullptr);
+    EXPECT_EQ(state.OpenMode, OpenExistingFile);
+    EXPECT_EQ(state.document.LabelText(1), QStringLiteral("dropped"));
+    EXPECT_FALSE(menu->isVisible());
+    EXPECT_TRUE(prompts.asked().empty());
 }
 
 TEST_F(MainMenuTest, TemplateSettingsOpenTheFileInTheDesignerAndHideTheMenu)
@@ -271,7 +333,9 @@ TEST_F(MainMenuTest, ABrokenTemplateIsRefusedAndTheMenuComesBack)
     prompts.chooseFile(dataFile(QStringLiteral("broken.fom")));
     clickButton(menu->button(6));
     EXPECT_EQ(windows.designer(), nullptr);
-    ASSERT_EQ(prompts.messages(), QStringList{BrokenFileMessage()});
+    ASSERT_EQ(prompts.messages().size(), 1u);
+    EXPECT_TRUE(prompts.messages()[0].startsWith(
+        BrokenFileMessage(DocumentKind::Template, dataFile(QStringLiteral("broken.fom"))) + QStringLiteral("\r理由：")));
     EXPECT_EQ(prompts.last().icon, PromptIcon::Critical);
     EXPECT_TRUE(menu->isVisible());
     EXPECT_TRUE(menu->isEnabled());
@@ -323,6 +387,14 @@ TEST_F(MainMenuTest, AboutDisablesTheMenuUntilItCloses)
     EXPECT_TRUE(about->isVisible());
     EXPECT_FALSE(menu->isEnabled());
     about->close();
+    EXPECT_TRUE(menu->isEnabled());
+
+    // Escape closes it, as it closes a dialog.
+    clickButton(menu->button(7));
+    about = menu->aboutDialog();
+    ASSERT_NE(about, nullptr);
+    QTest::keyClick(about, Qt::Key_Escape);
+    EXPECT_FALSE(about->isVisible());
     EXPECT_TRUE(menu->isEnabled());
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QUrl>
 
 #include "core/Errors.h"
 #include "document/DocumentSource.h"
@@ -49,4 +50,15 @@ TEST(DocumentSource, RefusesAFileOfNeitherKindWithoutReadingIt)
     writeBytes(folder.file(QStringLiteral("notes.txt")), "210\r\n");
     EXPECT_THROW(openDocumentFile(folder.file(QStringLiteral("notes.txt"))), FileError);
     EXPECT_THROW(openDocumentFile(folder.file(QStringLiteral("missing.fom"))), FileError);
+}
+
+TEST(DocumentSource, ADropGivesItsFirstLocalLabelOrTemplateFile)
+{
+    EXPECT_EQ(droppedDocumentFile({QUrl::fromLocalFile(QStringLiteral("/a/photo.png")),
+                                   QUrl(QStringLiteral("https://example.org/sheet.fhl")),
+                                   QUrl::fromLocalFile(QStringLiteral("/a/宛名.FOM")),
+                                   QUrl::fromLocalFile(QStringLiteral("/a/b.fhl"))}),
+              QStringLiteral("/a/宛名.FOM"));
+    EXPECT_TRUE(droppedDocumentFile({QUrl::fromLocalFile(QStringLiteral("/a/notes.txt"))}).isEmpty());
+    EXPECT_TRUE(droppedDocumentFile({}).isEmpty());
 }

@@ -3,6 +3,8 @@
 // current label, undo and redo, the editor's clipboard, the format commands,
 // the rotation, saving and closing, and what the session signals.
 
+#include <QFile>
+#include <QMimeData>
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
@@ -100,7 +102,7 @@ TEST_F(EditorSessionTest, OpensEachOriginOnLabelOneUnmodified)
     EXPECT_TRUE(fromLabelFile.images().imagesFirst());
 }
 
-TEST_F(EditorSessionTest, AFileThatCannotBeReadChangesNothing)
+TEST_F(EditorSessionTest, AFileThatCannotBeReadChangesNothingAndDamagedSettingsGiveWay)
 {
     openOn(rowOfLabels(1));
     type(QStringLiteral("A"));
@@ -113,11 +115,20 @@ TEST_F(EditorSessionTest, AFileThatCannotBeReadChangesNothing)
     EXPECT_FALSE(other.isOpen());
     EXPECT_EQ(document.LabelText(1), QStringLiteral("A"));
 
-    // A damaged settings file refuses even the designer's template.
+    // A damaged settings file does not stop a document: the delivered
+    // values hold, and the session says why. A file that cannot be read
+    // leaves even the settings alone.
     writeBytes(folder.file(EditorSettingsFileName), crlf({" 1 ", " 16777215 "}));
-    EXPECT_THROW(other.open(DocumentOrigin::DesignersTemplate, QString(), rowOfLabels(5), folder.path()),
-                 UserError);
+    EXPECT_THROW(other.open(DocumentOrigin::LabelFile, broken, SheetTemplate{}, folder.path()), UserError);
     EXPECT_EQ(document.labelCount(), 1);
+    const QString problem = other.open(DocumentOrigin::DesignersTemplate, QString(), rowOfLabels(5), folder.path());
+    EXPECT_EQ(problem, damagedEditorSettingsMessage(folder.file(EditorSettingsFileName)));
+    EXPECT_EQ(other.settings(), EditorSettings{});
+    EXPECT_EQ(document.labelCount(), 5);
+    // Still damaged until the settings are saved, which closing does.
+    EXPECT_FALSE(other.open(DocumentOrigin::DesignersTemplate, QString(), rowOfLabels(2), folder.path()).isEmpty());
+    other.close();
+    EXPECT_TRUE(other.open(DocumentOrigin::DesignersTemplate, QString(), rowOfLabels(2), folder.path()).isEmpty());
 }
 
 TEST_F(EditorSessionTest, SettingsAreShownWithinTheViewsRangesAndWrittenOnClose)
@@ -364,6 +375,119 @@ TEST_F(EditorSessionTest, APasteThatWouldOverrunTheLabelOrFromAnEmptyClipboardCh
     EXPECT_TRUE(slot0(151).isEmpty());
 }
 
+TEST_F(EditorSessionTest, TheSystemClipboardGetsTheTextAndOnlyTheEditorsOwnCopyBringsItsRecords)
+{
+    openOn(rowOfLabels(1));
+    type(QStringLiteral("A"), coloured(rgbValue(255, 0, 0)));
+    type(QStringLiteral("A\n"));
+    type(QStringLiteral("A\nB"), coloured(rgbValue(0, 0, 255)));
+    EXPECT_EQ(session.systemClipboardData(), nullptr);
+    session.cut(0, 3);
+    std::unique_ptr<QMimeData> own = session.systemClipboardData();
+    ASSERT_NE(own, nullptr);
+    EXPECT_EQ(own->text(), QStringLiteral("A\nB")); // as the box shows it
+    EXPECT_TRUE(session.canPaste(own.get()));
+
+    // What the editor put there: text and records.
+    session.paste(0, 0, own.get(), coloured(rgbValue(0, 255, 0)));
+    EXPECT_EQ(text(), QStringLiteral("A\r\nB"));
+    EXPECT_EQ(slot0(1), Red);
+    EXPECT_EQ(slot0(3), Variant("CR"));
+    EXPECT_EQ(slot0(4), Blue);
+
+    // Text another program copied since: typed with the input format.
+    QMimeData foreign;
+    foreign.setText(QStringLiteral("x\"y"));
+    session.paste(3, 3, &foreign, coloured(rgbValue(0, 255, 0)));
+    EXPECT_EQ(text(), QStringLiteral("A\r\nBx＂y"));
+    for (int position : {5, 6, 7})
+        EXPECT_EQ(slot0(position), Variant(qint32(rgbValue(0, 255, 0)))) << position;
+    session.undo(); // one step
+    EXPECT_EQ(text(), QStringLiteral("A\r\nB"));
+
+    // A mark of an earlier copy is someone else's text by now; a clipboard
+    // without text leaves the editor's own.
+    session.copy(0, 1);
+    session.paste(3, 3, own.get(), coloured(rgbValue(0, 255, 0)));
+    EXPECT_EQ(text(), QStringLiteral("A\r\nBA\r\nB"));
+    EXPECT_EQ(slot0(5), Variant(qint32(rgbValue(0, 255, 0))));
+    QMimeData empty;
+    session.paste(0, 0, &empty, {});
+    EXPECT_EQ(slot0(1), Red);
+    EXPECT_TRUE(text().startsWith(QStringLiteral("AA\r\n")));
+}
+
+TEST_F(EditorSessionTest, APasteReplacesTheSelectionAsOneStep)
+{
+    openOn(rowOfLabels(1));
+    type(QStringLiteral("AB"), coloured(rgbValue(255, 0, 0)));
+    type(QStringLiteral("ABCD"), coloured(rgbValue(0, 0, 255)));
+    session.copy(0, 1); // the red A
+    session.paste(1, 3);
+    EXPECT_EQ(text(), QStringLiteral("AAD"));
+    EXPECT_EQ(slot0(2), Red);
+    EXPECT_EQ(slot0(3), Blue);
+    EXPECT_TRUE(slot0(4).isEmpty());
+    session.undo();
+    EXPECT_EQ(text(), QStringLiteral("ABCD"));
+    EXPECT_EQ(slot0(3), Blue);
+}
+
+TEST_F(EditorSessionTest, TextDraggedWithinTheLabelKeepsItsRecords)
+{
+    openOn(rowOfLabels(1));
+    type(QStringLiteral("AB"), coloured(rgbValue(255, 0, 0)));
+    type(QStringLiteral("AB\nCD"), coloured(rgbValue(0, 0, 255)));
+    // The red B moved to the end, the line break and all staying whole.
+    session.dropText(1, 2, 5, true);
+    EXPECT_EQ(text(), QStringLiteral("A\r\nCDB"));
+    EXPECT_EQ(slot0(2), Variant("LF"));
+    EXPECT_EQ(slot0(3), Variant("CR"));
+    EXPECT_EQ(slot0(4), Blue);
+    EXPECT_EQ(slot0(6), Red);
+    EXPECT_TRUE(slot0(7).isEmpty());
+    session.undo();
+    EXPECT_EQ(text(), QStringLiteral("AB\r\nCD"));
+
+    // Copied (Ctrl held) to the front, across the line break.
+    session.dropText(1, 4, 0, false);
+    EXPECT_EQ(text(), QStringLiteral("B\r\nCAB\r\nCD"));
+    EXPECT_EQ(slot0(1), Red);
+    EXPECT_EQ(slot0(2), Variant("LF"));
+    EXPECT_EQ(slot0(4), Blue);
+
+    // Onto itself: nothing.
+    const QString before = text();
+    session.dropText(0, 2, 1, true);
+    EXPECT_EQ(text(), before);
+}
+
+TEST_F(EditorSessionTest, ADroppedFileReplacesTheDocumentButKeepsTheSettings)
+{
+    openOn(rowOfLabels(1));
+    EditorSettings settings = session.settings();
+    settings.gridSpacing = 3;
+    session.setSettings(settings);
+    type(QStringLiteral("A"));
+    const QString templatePath = folder.file(QStringLiteral("card.fom"));
+    saveTemplateFile(templatePath, rowOfLabels(4));
+    const QString broken = folder.file(QStringLiteral("broken.fhl"));
+    writeBytes(broken, QByteArray("not an archive"));
+
+    EXPECT_THROW(session.openAnother(DocumentOrigin::LabelFile, broken), UserError);
+    EXPECT_EQ(text(), QStringLiteral("A"));
+    EXPECT_TRUE(session.isModified());
+
+    QSignalSpy changed(&session, &EditorSession::documentChanged);
+    session.openAnother(DocumentOrigin::TemplateFile, templatePath);
+    EXPECT_EQ(changed.count(), 1);
+    EXPECT_EQ(document.labelCount(), 4);
+    EXPECT_TRUE(text().isEmpty());
+    EXPECT_FALSE(session.isModified());
+    EXPECT_FALSE(session.canUndo());
+    EXPECT_EQ(session.settings().gridSpacing, 3);
+}
+
 // --- Format commands and attribute copy -------------------------------------------------------------------
 
 TEST_F(EditorSessionTest, AFormatCommandIsOneStepOfUndoAndAttributeCopyReadsTheFirstSelectedCharacter)
@@ -386,6 +510,10 @@ TEST_F(EditorSessionTest, AFormatCommandIsOneStepOfUndoAndAttributeCopyReadsTheF
     ASSERT_TRUE(copied.has_value());
     EXPECT_EQ(copied->textColour, rgbValue(255, 0, 0));
     EXPECT_FALSE(session.attributesOf(1, 1).has_value());
+    // A selection starting at a line break shows the character after it.
+    type(QStringLiteral("A\nB"), coloured(rgbValue(0, 0, 255)));
+    session.applyFormat(ApplyColour, 2, 3, coloured(rgbValue(0, 0, 255)));
+    EXPECT_EQ(session.attributesOf(1, 3)->textColour, rgbValue(0, 0, 255));
 }
 
 TEST_F(EditorSessionTest, TheRotationBelongsToTheCurrentLabelAndIsAChange)
@@ -411,8 +539,14 @@ TEST_F(EditorSessionTest, SavingProposesTheLabelsTextAndClearsTheModifiedFlag)
     openOn(rowOfLabels(2));
     type(QStringLiteral("ABC\n123"));
     EXPECT_EQ(session.proposedFileName(), QStringLiteral("ABC123.fhl"));
-    EXPECT_EQ(EditorSession::saveTarget(folder.file(QStringLiteral("label.old"))),
+    EXPECT_EQ(EditorSession::saveTarget(folder.file(QStringLiteral("label.old"))).path,
               folder.file(QStringLiteral("label.fhl")));
+    // A dangling link is followed to where the bytes would go, and asked about.
+    const QString elsewhere = folder.file(QStringLiteral("elsewhere.fhl"));
+    ASSERT_TRUE(QFile::link(elsewhere, folder.file(QStringLiteral("link.fhl"))));
+    const SaveTarget throughLink = EditorSession::saveTarget(folder.file(QStringLiteral("link")));
+    EXPECT_EQ(throughLink.path, elsewhere);
+    EXPECT_TRUE(throughLink.needsQuestion());
 
     EXPECT_THROW(session.save(folder.file(QStringLiteral("no-such-folder/label.fhl"))), UserError);
     EXPECT_TRUE(session.isModified());

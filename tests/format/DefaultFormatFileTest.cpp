@@ -93,3 +93,26 @@ TEST(DefaultFormatFile, RefusesAShortOrDamagedFileAndLoadsFromTheFolder)
     EXPECT_EQ(loadDefaultFormat(folder.path()), format);
     EXPECT_FALSE(saveDefaultFormat(folder.file(QStringLiteral("no/such/folder")), format));
 }
+
+TEST(DefaultFormatFile, ValuesBeyondWhatARecordHoldsAreDamage)
+{
+    // Each value held to the range of the slot it feeds; at the edge it is
+    // still read.
+    const auto withLine = [](int line, const char *value) {
+        QList<QByteArray> lines = writeDefaultFormat(TextFormat{}).split('\n');
+        lines[line - 1] = QByteArray(value) + '\r';
+        return lines.join('\n');
+    };
+    EXPECT_EQ(readDefaultFormat(withLine(2, " 1000 ")).charWidth, 1000);
+    EXPECT_EQ(readDefaultFormat(withLine(17, "-10 ")).shiftVertical, -10.0f);
+    for (const auto &[line, value] : std::initializer_list<std::pair<int, const char *>>{
+             {2, " 1001 "}, {3, "-1 "}, {4, " 100.5 "}, {6, " 400 "}, {13, " 1200 "}, {16, " 10.5 "},
+             {17, "-30 "}, {18, " 8 "}}) {
+        try {
+            readDefaultFormat(withLine(line, value));
+            ADD_FAILURE() << "line " << line << " read " << value;
+        } catch (const FileError &error) {
+            EXPECT_TRUE(error.message().startsWith(DefaultFormatFileName)) << error.what();
+        }
+    }
+}

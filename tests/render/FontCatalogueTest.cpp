@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QSet>
+
 #include "render/FontCatalogue.h"
 
 using namespace porkane;
@@ -73,4 +75,99 @@ TEST(FontCatalogue, ListsTheSystemsFontsOneByOne)
     ASSERT_GE(gothic, 0);
     EXPECT_EQ(catalogue.row(gothic).charSet, ShiftJisCharSet);
     EXPECT_EQ(catalogue.row(gothic).trueType, FontCatalogue::TrueTypeFlag);
+}
+
+namespace {
+
+// A name table of Windows Unicode records: (language, name id, text).
+QByteArray nameTable(const QList<std::tuple<int, int, QString>> &records)
+{
+    QByteArray head;
+    QByteArray strings;
+    const auto word = [](QByteArray &to, int value) {
+        to.append(char(value >> 8));
+        to.append(char(value & 0xFF));
+    };
+    word(head, 0);
+    word(head, int(records.size()));
+    word(head, 6 + 12 * int(records.size()));
+    for (const auto &[language, nameId, text] : records) {
+        QByteArray encoded;
+        for (QChar c : text)
+            word(encoded, c.unicode());
+        for (int value : {3, 1, language, nameId, int(encoded.size()), int(strings.size())})
+            word(head, value);
+        strings += encoded;
+    }
+    return head + strings;
+}
+
+} // namespace
+
+TEST(FontCatalogue, EachFamilyIsListedOnceWithoutTheFoundryQtAdds)
+{
+    EXPECT_EQ(FontCatalogue::withoutFoundry(QStringLiteral("Nimbus Sans [urw]")), QStringLiteral("Nimbus Sans"));
+    EXPECT_EQ(FontCatalogue::withoutFoundry(QStringLiteral("Nimbus Sans [URW ]")), QStringLiteral("Nimbus Sans"));
+    EXPECT_EQ(FontCatalogue::withoutFoundry(QStringLiteral("IPAGothic")), QStringLiteral("IPAGothic"));
+    EXPECT_EQ(FontCatalogue::withoutFoundry(QStringLiteral("[odd]")), QStringLiteral("[odd]"));
+
+    const QStringList families = FontCatalogue::screenFonts();
+    EXPECT_EQ(QSet<QString>(families.begin(), families.end()).size(), families.size());
+    for (const QString &family : families)
+        EXPECT_EQ(FontCatalogue::withoutFoundry(family), family) << family.toStdString();
+}
+
+TEST(FontCatalogue, TheJapaneseNameIsTheOnePairedWithTheFamily)
+{
+    const QString mincho = QStringLiteral("IPA明朝");
+    EXPECT_EQ(FontCatalogue::japaneseFamilyName(
+                  nameTable({{0x0409, 1, QStringLiteral("IPAMincho")}, {0x0411, 1, mincho}}), QStringLiteral("IPAMincho")),
+              mincho);
+    // The typographic family comes first; a family record of another
+    // family name (a weight) does not count.
+    EXPECT_EQ(FontCatalogue::japaneseFamilyName(nameTable({{0x0409, 1, QStringLiteral("Gothic W3")},
+                                                            {0x0411, 1, QStringLiteral("ゴシック W3")},
+                                                            {0x0409, 16, QStringLiteral("Gothic")},
+                                                            {0x0411, 16, QStringLiteral("ゴシック")}}),
+                                                 QStringLiteral("Gothic")),
+              QStringLiteral("ゴシック"));
+    EXPECT_TRUE(FontCatalogue::japaneseFamilyName(nameTable({{0x0409, 1, QStringLiteral("Other")}, {0x0411, 1, mincho}}),
+                                                  QStringLiteral("IPAMincho"))
+                    .isEmpty());
+    EXPECT_TRUE(FontCatalogue::japaneseFamilyName(nameTable({{0x0409, 1, QStringLiteral("Sans")}}), QStringLiteral("Sans"))
+                    .isEmpty());
+    // A table cut anywhere gives nothing, and reads nothing beyond its end.
+    const QByteArray whole = nameTable({{0x0409, 1, QStringLiteral("IPAMincho")}, {0x0411, 1, mincho}});
+    for (qsizetype size = 0; size < whole.size(); ++size)
+        EXPECT_TRUE(FontCatalogue::japaneseFamilyName(whole.left(size), QStringLiteral("IPAMincho")).isEmpty()) << size;
+}
+
+TEST(FontCatalogue, AnyNameOfAFamilyFindsItsRowAndRecordsKeepTheFaceName)
+{
+    FontCatalogue catalogue;
+    catalogue.begin(3);
+    catalogue.add(QStringLiteral("IPAMincho"), ShiftJisCharSet, 4, QStringLiteral("IPA明朝"));
+    catalogue.add(QStringLiteral("Nimbus Sans"), AnsiCharSet, 4);
+    catalogue.add(QStringLiteral("nimbus sans"), AnsiCharSet, 4, QStringLiteral("nimbus sans"));
+    EXPECT_EQ(catalogue.row(0).shownName(), QStringLiteral("IPA明朝"));
+    EXPECT_EQ(catalogue.row(1).shownName(), QStringLiteral("Nimbus Sans"));
+    EXPECT_TRUE(catalogue.row(2).localName.isEmpty()); // no other name than its own
+    EXPECT_EQ(catalogue.indexOf(QStringLiteral("IPAMincho")), 0);
+    EXPECT_EQ(catalogue.indexOf(QStringLiteral("IPA明朝")), 0);
+    EXPECT_EQ(catalogue.indexOf(QStringLiteral("ipamincho")), 0);
+    EXPECT_EQ(catalogue.indexOf(QStringLiteral("Nimbus Sans [urw]")), 1);
+    EXPECT_EQ(catalogue.indexOf(QStringLiteral("nimbus sans")), 2);
+    EXPECT_EQ(catalogue.indexOf(QStringLiteral("ＭＳ 明朝")), -1);
+}
+
+TEST(FontCatalogue, TheInstalledIpaFontsShowTheirJapaneseNames)
+{
+    // The IPA fonts are the program's own Japanese fonts.
+    FontCatalogue catalogue;
+    catalogue.build(FontCatalogue::screenFonts());
+    const int mincho = catalogue.indexOf(QStringLiteral("IPAMincho"));
+    ASSERT_GE(mincho, 0);
+    EXPECT_EQ(catalogue.row(mincho).faceName, QStringLiteral("IPAMincho"));
+    EXPECT_EQ(catalogue.row(mincho).shownName(), QStringLiteral("IPA明朝"));
+    EXPECT_EQ(catalogue.indexOf(QStringLiteral("IPAゴシック")), catalogue.indexOf(QStringLiteral("IPAGothic")));
 }

@@ -1,9 +1,13 @@
 #include "editor/ui/EditorTextBox.h"
 
 #include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMimeData>
+#include <QUuid>
 
+#include "document/DocumentSource.h"
 #include "editor/TextEditing.h"
 
 namespace porkane {
@@ -32,9 +36,13 @@ bool isModifierOnly(const QKeyEvent *event)
     }
 }
 
+// The private format of a drag out of the box: its id and the range.
+const QString DragFormat = QStringLiteral("application/x-porkane-text-box-drag");
+
 } // namespace
 
-EditorTextBox::EditorTextBox(QWidget *parent) : QPlainTextEdit(parent)
+EditorTextBox::EditorTextBox(QWidget *parent)
+    : QPlainTextEdit(parent), id_(QUuid::createUuid().toByteArray(QUuid::WithoutBraces))
 {
     setObjectName(QStringLiteral("Text14"));
     // The editor keeps its own undo, which restores the records too.
@@ -52,6 +60,19 @@ void EditorTextBox::keyPressEvent(QKeyEvent *event)
     }
     if (event->matches(QKeySequence::Redo)) {
         emit redoRequested();
+        return;
+    }
+    // The box's own clipboard would lose the records.
+    if (event->matches(QKeySequence::Cut)) {
+        emit cutRequested();
+        return;
+    }
+    if (event->matches(QKeySequence::Copy)) {
+        emit copyRequested();
+        return;
+    }
+    if (event->matches(QKeySequence::Paste)) {
+        emit pasteRequested();
         return;
     }
     if (!isModifierOnly(event))
@@ -75,10 +96,65 @@ void EditorTextBox::inputMethodEvent(QInputMethodEvent *event)
     QPlainTextEdit::inputMethodEvent(event);
 }
 
+QMimeData *EditorTextBox::selectionDragData() const
+{
+    QMimeData *data = QPlainTextEdit::createMimeDataFromSelection();
+    const QTextCursor cursor = textCursor();
+    data->setData(DragFormat, id_ + ' ' + QByteArray::number(cursor.selectionStart()) + ' ' +
+                                  QByteArray::number(cursor.selectionEnd()));
+    return data;
+}
+
+QMimeData *EditorTextBox::createMimeDataFromSelection() const { return selectionDragData(); }
+
 void EditorTextBox::insertFromMimeData(const QMimeData *source)
 {
+    // Text from elsewhere (a drop, the selection paste of a middle click)
+    // is typed text.
     emit aboutToChange();
     QPlainTextEdit::insertFromMimeData(source);
+}
+
+void EditorTextBox::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!droppedDocumentFile(event->mimeData()->urls()).isEmpty()) {
+        event->acceptProposedAction();
+        return;
+    }
+    QPlainTextEdit::dragEnterEvent(event);
+}
+
+void EditorTextBox::dragMoveEvent(QDragMoveEvent *event)
+{
+    if (!droppedDocumentFile(event->mimeData()->urls()).isEmpty()) {
+        event->acceptProposedAction();
+        return;
+    }
+    QPlainTextEdit::dragMoveEvent(event);
+}
+
+void EditorTextBox::dropEvent(QDropEvent *event)
+{
+    const QMimeData *data = event->mimeData();
+    if (const QString path = droppedDocumentFile(data->urls()); !path.isEmpty()) {
+        event->acceptProposedAction();
+        emit documentDropped(path);
+        return;
+    }
+    const QList<QByteArray> drag = data->data(DragFormat).split(' ');
+    if (drag.size() != 3 || drag[0] != id_) {
+        QPlainTextEdit::dropEvent(event);
+        return;
+    }
+    // The drop caret goes; the session moves the text with its records.
+    QDragLeaveEvent leave;
+    QPlainTextEdit::dragLeaveEvent(&leave);
+    const int at = cursorForPosition(event->position().toPoint()).position();
+    const bool move = event->dropAction() == Qt::MoveAction;
+    // Reported as a copy, so that the drag's end removes nothing more.
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    emit textDropped(drag[1].toInt(), drag[2].toInt(), at, move);
 }
 
 void EditorTextBox::contextMenuEvent(QContextMenuEvent *event)

@@ -2,13 +2,19 @@
 
 #include <algorithm>
 
+#include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
+#include <QMimeData>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -17,9 +23,12 @@
 #include "session/Prompts.h"
 #include "session/WindowHub.h"
 #include "widgets/BusyPointer.h"
+#include "widgets/HelpGuide.h"
 #include "widgets/PictureButton.h"
 #include "widgets/WindowPlacement.h"
 #include "core/Errors.h"
+#include "document/DocumentSource.h"
+#include "document/SaveTarget.h"
 #include "editor/TextEditing.h"
 #include "editor/ui/EditorTextBox.h"
 #include "editor/ui/FormatPanels.h"
@@ -54,13 +63,14 @@ EditorWindow::EditorWindow(AppState &state, QWidget *parent)
     setObjectName(QStringLiteral("Form5"));
     setTitle(tr("文字入力"));
     buildControls();
+    buildShortcuts();
     connectSession();
+    setAcceptDrops(true);
     setMinimumSize(960, 680);
     applyPlace(*this, state_.settings.editor, state_.TwipsPerPixelX, state_.TwipsPerPixelY);
     state_.ModalMode = ModalBusy; // until the first activation is done
-    const QStringList faceNames = state_.fontCatalogue.faceNames();
-    inputPanel_->setFaceNames(faceNames);
-    changePanel_->setFaceNames(faceNames);
+    inputPanel_->setFonts(state_.fontCatalogue);
+    changePanel_->setFonts(state_.fontCatalogue);
 }
 
 EditorWindow::~EditorWindow()
@@ -114,6 +124,7 @@ void EditorWindow::buildControls()
     connect(viewGroup_, &SheetViewGroup::imageMenuWanted, this, [this](const QPoint &at) { imageMenu_->popup(at); });
     connect(viewGroup_, &SheetViewGroup::editImageWanted, this, &EditorWindow::editImage);
     connect(viewGroup_, &SheetViewGroup::deleteImageWanted, this, &EditorWindow::deleteSelectedImage);
+    connect(viewGroup_, &SheetViewGroup::renderingFailed, this, &EditorWindow::renderingFailed);
     auto *columns = new QHBoxLayout;
     columns->setSpacing(10);
     columns->addWidget(leftColumn);
@@ -150,6 +161,26 @@ void EditorWindow::buildMenus()
     imageMenu_->addAction(tr("削除"), this, [this] { runToolButton(DeleteImageButton); });
 }
 
+void EditorWindow::buildShortcuts()
+{
+    const auto shortcut = [this](const QKeySequence &keys, auto run) {
+        auto *action = new QAction(this);
+        action->setShortcut(keys);
+        connect(action, &QAction::triggered, this, run);
+        addAction(action);
+        return action;
+    };
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_S), [this] { saveDocument(); })->setObjectName(QStringLiteral("saveKey"));
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_P), [this] {
+        if (session_.canEdit())
+            showPrintPanel();
+    })->setObjectName(QStringLiteral("printKey"));
+    // The print panel lies inside the editor's window: one F1 serves both.
+    HelpGuide::addKey(this, [this] {
+        return printPanel_ && printPanel_->isVisible() ? GuideSection::Print : GuideSection::Editor;
+    })->setObjectName(QStringLiteral("helpKey"));
+}
+
 QWidget *EditorWindow::buildTextGroup()
 {
     auto *group = new QGroupBox(tr("文字入力"), this);
@@ -168,6 +199,12 @@ QWidget *EditorWindow::buildTextGroup()
     connect(textBox_, &EditorTextBox::popupMenuRequested, this, &EditorWindow::showPopupMenu);
     connect(textBox_, &EditorTextBox::undoRequested, &session_, &EditorSession::undo);
     connect(textBox_, &EditorTextBox::redoRequested, &session_, &EditorSession::redo);
+    connect(textBox_, &EditorTextBox::cutRequested, this, &EditorWindow::cut);
+    connect(textBox_, &EditorTextBox::copyRequested, this, &EditorWindow::copy);
+    connect(textBox_, &EditorTextBox::pasteRequested, this, &EditorWindow::paste);
+    connect(textBox_, &EditorTextBox::textDropped, this,
+            [this](int start, int end, int at, bool move) { session_.dropText(start, end, at, move); });
+    connect(textBox_, &EditorTextBox::documentDropped, this, &EditorWindow::openDroppedFile, Qt::QueuedConnection);
     layout->addWidget(textBox_, 1);
 
     statusLine_ = new QLabel(group);
@@ -193,17 +230,21 @@ void EditorWindow::connectSession()
     connect(&session_, &EditorSession::commandsChanged, this, &EditorWindow::updateToolButtons);
     connect(&session_, &EditorSession::statusMessage, statusLine_, &QLabel::setText);
     connect(&images(), &ImageObjects::selectionChanged, this, &EditorWindow::updateToolButtons);
+    // Text another program copies can be pasted too.
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &EditorWindow::updateToolButtons);
 }
 
 QSize EditorWindow::sizeHint() const { return QSize(1280, 860); }
 
 // --- Opening -------------------------------------------------------------------------------------
 
-bool EditorWindow::refuseToOpen()
+bool EditorWindow::refuseToOpen(const UserError &error)
 {
     state_.ModalMode = ModalNone;
     BusyPointer::clear();
-    state_.prompts->tell(BrokenFileMessage(), PromptIcon::Critical);
+    const QString path = state_.OpenMode == OpenNewTemplate ? QString() : state_.DocumentPath;
+    const DocumentKind kind = state_.OpenMode == OpenExistingFile ? DocumentKind::Label : DocumentKind::Template;
+    state_.prompts->tell(OpenRefusedMessage(kind, path, error), PromptIcon::Critical);
     // Over a new template the designer is still there, with the template.
     if (state_.OpenMode != OpenNewTemplate)
         state_.windows->showMainMenu();
@@ -214,11 +255,15 @@ bool EditorWindow::start()
 {
     if (session_.isOpen())
         return true;
+    QString settingsProblem;
+    renderFailureTold_ = false;
     try {
-        session_.open(originOf(state_.OpenMode), state_.DocumentPath, state_.designerTemplate, state_.dataFolder);
-    } catch (const UserError &) {
-        return refuseToOpen();
+        settingsProblem =
+            session_.open(originOf(state_.OpenMode), state_.DocumentPath, state_.designerTemplate, state_.dataFolder);
+    } catch (const UserError &error) {
+        return refuseToOpen(error);
     }
+    rememberTemplateName(originOf(state_.OpenMode), state_.DocumentPath);
     viewGroup_->showSettings();
     inputPanel_->setValues(InputFormat::from(state_.DefaultFormat));
     if (state_.OpenMode == OpenNewTemplate)
@@ -227,7 +272,26 @@ bool EditorWindow::start()
     updateToolButtons();
     textBox_->setFocus();
     BusyPointer::clear();
+    // A damaged settings file does not stop the document: the delivered
+    // values hold, and the file is written whole again on closing.
+    if (!settingsProblem.isEmpty())
+        state_.prompts->tell(settingsProblem, PromptIcon::Exclamation);
     return true;
+}
+
+void EditorWindow::rememberTemplateName(DocumentOrigin origin, const QString &path)
+{
+    switch (origin) {
+    case DocumentOrigin::TemplateFile:
+        state_.DocumentTemplateName = QFileInfo(path).fileName();
+        break;
+    case DocumentOrigin::LabelFile:
+        // A label file does not record its template's name.
+        state_.DocumentTemplateName = QFileInfo(path).completeBaseName();
+        break;
+    case DocumentOrigin::DesignersTemplate:
+        break; // the designer named it when it committed
+    }
 }
 
 void EditorWindow::resume()
@@ -244,6 +308,8 @@ void EditorWindow::showDocument()
 {
     // A sheet without labels has nowhere to keep text.
     const bool hasLabels = document().labelCount() > 0;
+    shownSelectionStart_ = -1;
+    holdCopiedAttributes_ = false;
     textBox_->setEnabled(hasLabels);
     rotateBox_->setEnabled(hasLabels);
     showLabelInBox(session_.currentLabel());
@@ -296,7 +362,7 @@ void EditorWindow::updateToolButtons()
     const bool selected = session_.isOpen() && textBox_->textCursor().hasSelection();
     for (int index : {CutButton, CopyButton, AttributeCopyButton})
         toolButton(index)->setEnabled(selected);
-    toolButton(PasteButton)->setEnabled(session_.hasClipboard());
+    toolButton(PasteButton)->setEnabled(session_.canPaste(QGuiApplication::clipboard()->mimeData()));
     toolButton(DeleteImageButton)->setEnabled(images().selected() != 0);
     toolButton(UndoButton)->setEnabled(session_.canUndo());
     toolButton(RedoButton)->setEnabled(session_.canRedo());
@@ -315,7 +381,40 @@ void EditorWindow::boxSelectionChanged()
     // With text selected, "書式変更" stands over "入力書式".
     const bool selected = textBox_->textCursor().hasSelection();
     formatPanels_->setCurrentWidget(selected ? static_cast<QWidget *>(changePanel_) : inputPanel_);
+    showSelectionFormat();
     updateToolButtons();
+}
+
+void EditorWindow::showSelectionFormat()
+{
+    // The change panel starts from the selection's own values, so that an
+    // apply button pressed without touching its field changes nothing. A
+    // selection growing from the same start keeps what the user set.
+    const QTextCursor cursor = textBox_->textCursor();
+    const int start = cursor.hasSelection() ? cursor.selectionStart() : -1;
+    if (start == shownSelectionStart_)
+        return;
+    shownSelectionStart_ = start;
+    if (holdCopiedAttributes_)
+        return;
+    if (const std::optional<InputFormat> format = session_.attributesOf(cursor.selectionStart(), cursor.selectionEnd()))
+        changePanel_->showSelection(*format);
+}
+
+void EditorWindow::renderingFailed()
+{
+    if (renderFailureTold_)
+        return;
+    renderFailureTold_ = true;
+    // Told once the command that drew has ended, not in the middle of it.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            state_.prompts->tell(tr("メモリが足りないため、ラベルの一部を表示できません。\r"
+                                    "文字や画像を減らすか、他のプログラムを終了してください。"),
+                                 PromptIcon::Exclamation);
+        },
+        Qt::QueuedConnection);
 }
 
 void EditorWindow::showPopupMenu(const QPoint &globalPosition)
@@ -324,7 +423,7 @@ void EditorWindow::showPopupMenu(const QPoint &globalPosition)
     const bool selected = textBox_->textCursor().hasSelection();
     actions[0]->setEnabled(session_.canUndo());
     actions[1]->setEnabled(session_.canRedo());
-    actions[3]->setEnabled(session_.hasClipboard());
+    actions[3]->setEnabled(session_.canPaste(QGuiApplication::clipboard()->mimeData()));
     for (int item : {4, 5, 6})
         actions[item]->setEnabled(selected);
     popupMenu_->popup(globalPosition);
@@ -333,29 +432,47 @@ void EditorWindow::showPopupMenu(const QPoint &globalPosition)
 void EditorWindow::copy()
 {
     const QTextCursor cursor = textBox_->textCursor();
+    if (!cursor.hasSelection())
+        return;
     session_.copy(cursor.selectionStart(), cursor.selectionEnd());
+    // Other programs get the text; a paste here knows it for its own.
+    if (std::unique_ptr<QMimeData> data = session_.systemClipboardData())
+        QGuiApplication::clipboard()->setMimeData(data.release());
 }
 
 void EditorWindow::cut()
 {
     const QTextCursor cursor = textBox_->textCursor();
+    if (!cursor.hasSelection() || !session_.canEdit())
+        return;
     session_.cut(cursor.selectionStart(), cursor.selectionEnd());
+    if (std::unique_ptr<QMimeData> data = session_.systemClipboardData())
+        QGuiApplication::clipboard()->setMimeData(data.release());
 }
 
-void EditorWindow::paste() { session_.paste(textBox_->textCursor().position()); }
+void EditorWindow::paste()
+{
+    const QTextCursor cursor = textBox_->textCursor();
+    session_.paste(cursor.selectionStart(), cursor.selectionEnd(), QGuiApplication::clipboard()->mimeData(),
+                   inputPanel_->values());
+}
 
 void EditorWindow::applyFormat(FormatCommand command)
 {
     const QTextCursor cursor = textBox_->textCursor();
     session_.applyFormat(command, cursor.selectionStart(), cursor.selectionEnd(), changePanel_->values());
+    holdCopiedAttributes_ = false;
     textBox_->setFocus();
 }
 
 void EditorWindow::attributeCopy()
 {
     const QTextCursor cursor = textBox_->textCursor();
-    if (const std::optional<InputFormat> format = session_.attributesOf(cursor.selectionStart(), cursor.selectionEnd()))
+    if (const std::optional<InputFormat> format =
+            session_.attributesOf(cursor.selectionStart(), cursor.selectionEnd())) {
         changePanel_->showAttributes(*format);
+        holdCopiedAttributes_ = true;
+    }
 }
 
 void EditorWindow::setImageLayer(qint32 layer)
@@ -438,18 +555,31 @@ void EditorWindow::saveDocument()
         state_.prompts->tell(tr("ファイル名を入力してください。"), PromptIcon::Question);
         return;
     }
-    const QString target = EditorSession::saveTarget(*chosen);
-    if (QFileInfo::exists(target) && !state_.prompts->ask(OverwriteQuestion(), PromptIcon::Question, Preselect::No))
+    const auto tellFailure = [this](const QString &path, const UserError &error) {
+        BusyPointer::clear();
+        state_.prompts->tell(SaveFailedMessage() + QLatin1Char('\r') + path + QLatin1Char('\r') + error.message(),
+                             PromptIcon::Critical);
+    };
+    SaveTarget target;
+    try {
+        target = EditorSession::saveTarget(*chosen);
+    } catch (const UserError &error) {
+        tellFailure(*chosen, error);
+        return;
+    }
+    // An existing file, or a name that leads elsewhere: asked with the real path.
+    if (target.needsQuestion() &&
+        !state_.prompts->ask(overwriteQuestionFor(target), PromptIcon::Question, Preselect::No))
         return;
     BusyPointer::show();
     try {
-        session_.save(target);
-    } catch (const UserError &) {
-        BusyPointer::clear();
-        state_.prompts->tell(SaveFailedMessage() + QLatin1Char('\r') + target, PromptIcon::Critical);
+        session_.save(target.path);
+    } catch (const UserError &error) {
+        // The document stays open and modified; the earlier file is intact.
+        tellFailure(target.path, error);
         return;
     }
-    state_.DocumentPath = target;
+    state_.DocumentPath = target.chosen;
     BusyPointer::clear();
 }
 
@@ -544,6 +674,52 @@ void EditorWindow::changeEvent(QEvent *event)
     } else if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
         resume();
     }
+}
+
+void EditorWindow::openDroppedFile(const QString &path)
+{
+    if (!session_.canEdit() || imageDialog_)
+        return;
+    if (session_.isModified() &&
+        !state_.prompts->ask(tr("データが編集されています。\r保存せずに他のファイルを開きますか？"),
+                             PromptIcon::Question, Preselect::No))
+        return;
+    const bool isTemplate = documentKindOf(path) == DocumentKind::Template;
+    const DocumentOrigin origin = isTemplate ? DocumentOrigin::TemplateFile : DocumentOrigin::LabelFile;
+    BusyPointer::show();
+    renderFailureTold_ = false;
+    try {
+        session_.openAnother(origin, path);
+    } catch (const UserError &error) {
+        // The open document stays as it was.
+        BusyPointer::clear();
+        state_.prompts->tell(OpenRefusedMessage(isTemplate ? DocumentKind::Template : DocumentKind::Label, path, error),
+                             PromptIcon::Critical);
+        return;
+    }
+    state_.DocumentPath = path;
+    state_.OpenMode = isTemplate ? OpenFromTemplate : OpenExistingFile;
+    rememberTemplateName(origin, path);
+    updateToolButtons();
+    BusyPointer::clear();
+    activateWindow();
+    textBox_->setFocus();
+}
+
+void EditorWindow::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!droppedDocumentFile(event->mimeData()->urls()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void EditorWindow::dropEvent(QDropEvent *event)
+{
+    const QString path = droppedDocumentFile(event->mimeData()->urls());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // Asked and opened once the drag has ended.
+    QMetaObject::invokeMethod(this, [this, path] { openDroppedFile(path); }, Qt::QueuedConnection);
 }
 
 void EditorWindow::closeEvent(QCloseEvent *event)

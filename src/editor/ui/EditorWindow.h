@@ -11,6 +11,8 @@
 #include "format/InputFormat.h"
 
 class QCheckBox;
+class QDragEnterEvent;
+class QDropEvent;
 class QLabel;
 class QMenu;
 class QStackedWidget;
@@ -24,6 +26,7 @@ class ImagePasteDialog;
 class InputFormatPanel;
 class PictureButton;
 class PrintPanel;
+class UserError;
 
 // The editor window (Form5, "文字入力"): the text box edits the current
 // label, the sheet view shows the whole sheet and chooses the current label
@@ -89,6 +92,10 @@ public:
 
     // --- Commands ---
     void runToolButton(int index);
+    // A label file opened in the editor, or a template file as a new
+    // document, as a file dropped on the window: after the question about
+    // unsaved work; a file that cannot be read leaves the document as it is.
+    void openDroppedFile(const QString &path);
     void saveDocument();
     void cut();
     void copy();
@@ -107,6 +114,8 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     ImageObjects &images() { return session_.images(); }
@@ -116,8 +125,10 @@ private:
     void buildControls();
     QWidget *buildTextGroup();
     void buildMenus();
+    void buildShortcuts();
     void connectSession();
-    bool refuseToOpen(); // the broken-file message; always false
+    bool refuseToOpen(const UserError &error); // the refusal naming the file; always false
+    void rememberTemplateName(DocumentOrigin origin, const QString &path);
 
     void showDocument();
     void showLabelInBox(int label);
@@ -125,6 +136,8 @@ private:
     void updateToolButtons();
     void boxTextChanged();
     void boxSelectionChanged();
+    void showSelectionFormat();
+    void renderingFailed();
     void showPopupMenu(const QPoint &globalPosition);
     void setImageLayer(qint32 layer);
     void openImageDialog(ImagePasteDialog *dialog);
@@ -134,6 +147,14 @@ private:
     // Set while the window itself rewrites the text box: the box's change
     // signals are then no typing.
     bool ProgrammaticChange_ = false;
+    // The box position whose character the change panel shows; -1 while
+    // nothing is selected.
+    int shownSelectionStart_ = -1;
+    // Attribute copy filled the change panel: its values are for the next
+    // selection, until they have been applied.
+    bool holdCopiedAttributes_ = false;
+    // Rendering that ran out of memory is told once per document.
+    bool renderFailureTold_ = false;
     QPointer<ImagePasteDialog> imageDialog_;
     QPointer<PrintPanel> printPanel_; // made when first shown
 

@@ -11,6 +11,7 @@
 
 #include "session/Prompts.h"
 #include "editor/FormatPanelRules.h"
+#include "render/FontCatalogue.h"
 #include "editor/ui/EditorControls.h"
 
 namespace porkane {
@@ -128,25 +129,33 @@ QWidget *EditorFormatPanel::row(std::initializer_list<QWidget *> widgets, bool s
     return line;
 }
 
-void EditorFormatPanel::setFaceNames(const QStringList &faceNames)
+void EditorFormatPanel::setFonts(const FontCatalogue &catalogue)
 {
     const InputFormat shown = values();
     const QSignalBlocker blocker(font_);
+    catalogue_ = &catalogue;
     font_->clear();
-    font_->addItems(faceNames);
+    for (int row = 0; row < catalogue.FontsListed(); ++row)
+        font_->addItem(catalogue.row(row).shownName(), catalogue.row(row).faceName);
     setFace(shown.faceName);
 }
 
 void EditorFormatPanel::setFace(const QString &faceName)
 {
     const QSignalBlocker blocker(font_);
-    int index = font_->findText(faceName, Qt::MatchFixedString | Qt::MatchCaseSensitive);
+    const int row = catalogue_ ? catalogue_->indexOf(faceName) : -1;
+    int index = row >= 0 ? font_->findData(catalogue_->row(row).faceName) : -1;
     if (index < 0 && !faceName.trimmed().isEmpty()) {
-        // A face the system lacks (a file made elsewhere) stays as it is.
-        font_->insertItem(0, faceName);
-        index = 0;
+        index = font_->findData(faceName);
+        if (index < 0) {
+            // A face the system lacks (a file made elsewhere) stays as it is.
+            font_->insertItem(0, faceName, faceName);
+            index = 0;
+        }
     }
     unlistedFace_ = index < 0 ? faceName : QString();
+    shownFace_ = faceName;
+    shownFaceIndex_ = index;
     font_->setCurrentIndex(index);
 }
 
@@ -169,9 +178,11 @@ InputFormat EditorFormatPanel::values() const
     format.charRotation = charRotation_->value();
     format.lineRotation = lineRotation_->value();
     format.boldWeight = boldWeight_->currentText().toDouble();
-    format.faceName = font_->currentIndex() >= 0 ? font_->currentText()
-                      : unlistedFace_.isEmpty()  ? QStringLiteral(" ")
-                                                 : unlistedFace_;
+    const int font = font_->currentIndex();
+    format.faceName = font >= 0 && font == shownFaceIndex_ ? shownFace_
+                      : font >= 0                           ? font_->itemData(font).toString()
+                      : unlistedFace_.isEmpty()             ? QStringLiteral(" ")
+                                                            : unlistedFace_;
     format.effectCode = effectBoxes().effectCode();
     format.shadowColour = shadowColour_->colour();
     format.shiftVertical = shiftVertical_->value();
@@ -408,6 +419,13 @@ PanelButton *ChangeFormatPanel::applyButton(FormatCommand command) const
 void ChangeFormatPanel::showAttributes(const InputFormat &format)
 {
     showValues(format);
+}
+
+void ChangeFormatPanel::showSelection(const InputFormat &format)
+{
+    showValues(format);
+    setWeight(format.boldWeight);
+    showEffectBoxes(EffectBoxes::of(format.effectCode));
 }
 
 } // namespace porkane

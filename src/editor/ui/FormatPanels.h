@@ -22,6 +22,7 @@ class QSpinBox;
 namespace porkane {
 
 class ColourSwatch;
+class FontCatalogue;
 class PanelButton;
 class Prompts;
 class EditorUpDown;
@@ -31,7 +32,9 @@ class EditorUpDown;
 class EditorFormatPanel : public QGroupBox {
     Q_OBJECT
 public:
-    void setFaceNames(const QStringList &faceNames);
+    // The font list: the catalogue's families under the names it shows.
+    // The catalogue outlives the panel.
+    void setFonts(const FontCatalogue &catalogue);
 
     // The values the controls show, in the input format's terms.
     virtual InputFormat values() const;
@@ -83,7 +86,12 @@ private:
     void chooseColour(ColourSwatch *swatch);
     void effectBoxToggled(QCheckBox *box, bool on);
     bool settingEffects_ = false; // unticking the other box is no click of the user's
+    const FontCatalogue *catalogue_ = nullptr;
     QString unlistedFace_; // a face the catalogue does not hold (or " ")
+    // The face last shown and its entry: while that entry stays chosen the
+    // name goes back unchanged, as the file or the format held it.
+    QString shownFace_;
+    int shownFaceIndex_ = -1;
 };
 
 // "入力書式": every control feeds the record typed characters get.
@@ -114,6 +122,9 @@ public:
 
     // Attribute copy: the copied character's format shown in the controls.
     void showAttributes(const InputFormat &format);
+    // A new selection: its first character's format in every control, the
+    // weight and the effect boxes too.
+    void showSelection(const InputFormat &format);
     // The apply button of a command code ("apply<code>").
     PanelButton *applyButton(FormatCommand command) const;
 

@@ -149,18 +149,21 @@ void SheetViewGroup::showDocument()
     const SheetTemplate &sheet = session_.document().sheet();
     const int tpx = session_.twipsPerPixelX();
     const int tpy = session_.twipsPerPixelY();
-    canvases_.reset(sheet, tpx, tpy);
+    bool drawn = canvases_.reset(sheet, tpx, tpy);
     viewport_->setViewSize(SheetImage::sheetSize(sheet, zoom_.factor(), tpx, tpy));
-    renderAllLabels(session_.document(), canvases_, TextScale::screen(tpx, tpy));
+    drawn = renderAllLabels(session_.document(), canvases_, TextScale::screen(tpx, tpy)) && drawn;
     updateGuides();
+    if (!drawn)
+        emit renderingFailed();
 }
 
 void SheetViewGroup::renderLabel(int label)
 {
     if (!session_.isOpen())
         return;
-    RenderLabel(session_.document(), label, canvases_.canvas(label),
-                TextScale::screen(session_.twipsPerPixelX(), session_.twipsPerPixelY()));
+    if (!RenderLabel(session_.document(), label, canvases_.canvas(label),
+                     TextScale::screen(session_.twipsPerPixelX(), session_.twipsPerPixelY())))
+        emit renderingFailed();
     if (session_.canEdit())
         repaintSheet();
 }
@@ -169,7 +172,8 @@ void SheetViewGroup::repaintSheet()
 {
     if (!session_.isOpen())
         return;
-    sheetImage_.RePaint(session_.document(), canvases_, viewStyle(), viewState());
+    if (!sheetImage_.RePaint(session_.document(), canvases_, viewStyle(), viewState()))
+        emit renderingFailed();
     updateMarks();
     picture_->update();
 }

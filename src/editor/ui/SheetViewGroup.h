@@ -54,6 +54,9 @@ signals:
     void imageMenuWanted(const QPoint &globalPosition);
     void editImageWanted(qint32 pictureIndex);
     void deleteImageWanted();
+    // A label or the sheet could not be drawn for want of memory: it shows
+    // white (or nothing) until memory allows again.
+    void renderingFailed();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

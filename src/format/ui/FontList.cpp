@@ -29,14 +29,17 @@ void FontList::fill(const FontCatalogue &catalogue, const QString &faceName)
     const QIcon other(artwork::picture(QStringLiteral("icons/font-aa"), QSize(16, 16)));
     QList<QTreeWidgetItem *> rows;
     rows.reserve(catalogue.FontsListed());
+    const int currentRow = catalogue.indexOf(faceName);
     QTreeWidgetItem *current = nullptr;
     for (int index = 0; index < catalogue.FontsListed(); ++index) {
         const FontCatalogueRow &font = catalogue.row(index);
-        auto *item = new QTreeWidgetItem({font.faceName, QString::number(font.charSet), QString::number(font.trueType)});
+        auto *item =
+            new QTreeWidgetItem({font.shownName(), QString::number(font.charSet), QString::number(font.trueType)});
+        item->setData(0, Qt::UserRole, font.faceName);
         item->setIcon(0, font.trueType == FontCatalogue::TrueTypeFlag ? trueType : other);
         item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
         item->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
-        if (!current && font.faceName == faceName)
+        if (index == currentRow)
             current = item;
         rows.append(item);
     }
@@ -47,6 +50,11 @@ void FontList::fill(const FontCatalogue &catalogue, const QString &faceName)
         setCurrentItem(current);
         scrollToItem(current, QAbstractItemView::PositionAtCenter);
     }
+}
+
+QString FontList::faceNameOf(const QTreeWidgetItem *item)
+{
+    return item ? item->data(0, Qt::UserRole).toString() : QString();
 }
 
 } // namespace porkane

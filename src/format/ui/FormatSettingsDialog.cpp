@@ -181,7 +181,7 @@ QWidget *FormatSettingsDialog::buildFontGroup()
         if (!item || showingValues_)
             return;
         faceNameLabel_->setText(item->text(0));
-        model_.setFaceName(item->text(0));
+        model_.setFaceName(FontList::faceNameOf(item));
     });
     column->addWidget(fontList_, 1);
 
@@ -497,7 +497,9 @@ void FormatSettingsDialog::placeOverOpener()
 void FormatSettingsDialog::showModel()
 {
     showingValues_ = true;
-    faceNameLabel_->setText(model_.faceName());
+    // The face as the list shows it; a face the system lacks as it is.
+    const int row = state_.fontCatalogue.indexOf(model_.faceName());
+    faceNameLabel_->setText(row >= 0 ? state_.fontCatalogue.row(row).shownName() : model_.faceName());
     for (int field = 0; field < FormatDialogModel::FieldCount; ++field)
         showField(Field(field));
     for (std::size_t index = 0; index < styleBoxes_.size(); ++index)

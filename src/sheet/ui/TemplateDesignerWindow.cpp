@@ -20,6 +20,7 @@
 #include "session/WindowHub.h"
 #include "widgets/Artwork.h"
 #include "widgets/BusyPointer.h"
+#include "widgets/HelpGuide.h"
 #include "widgets/NumberField.h"
 #include "widgets/PictureButton.h"
 #include "widgets/WindowPlacement.h"
@@ -57,6 +58,7 @@ TemplateDesignerWindow::TemplateDesignerWindow(AppState &state, QWidget *parent)
     Q_ASSERT(state_.prompts && state_.windows);
     setObjectName(QStringLiteral("Form3"));
     setTitle(tr("フォームの設定"));
+    HelpGuide::addKey(this, GuideSection::Designer);
     openMode_ = state_.OpenMode;
     fromEditor_ = state_.DesignerFromEditor || openMode_ == OpenFromTemplate;
     draft_.setKeepsLabels(fromEditor_);
@@ -327,18 +329,20 @@ bool TemplateDesignerWindow::start()
     case OpenExistingFile:
         try {
             sheet = loadTemplateFile(state_.DocumentPath, SheetTemplate{});
-        } catch (const UserError &) {
+        } catch (const UserError &error) {
             // Nothing half-read is shown: the designer never opens.
             state_.ModalMode = ModalNone;
             state_.OpenMode = OpenNothing;
             BusyPointer::clear();
-            state_.prompts->tell(BrokenFileMessage(), PromptIcon::Critical);
+            state_.prompts->tell(OpenRefusedMessage(DocumentKind::Template, state_.DocumentPath, error),
+                                 PromptIcon::Critical);
             return false;
         }
         name = QFileInfo(state_.DocumentPath).fileName();
         break;
     case OpenFromTemplate:
         sheet = state_.document.sheet();
+        name = state_.DocumentTemplateName;
         break;
     default:
         sheet = SheetTemplate::newTemplate();
@@ -558,6 +562,7 @@ void TemplateDesignerWindow::openOrCommit()
         // The editor starts a new document on this template and closes the
         // designer; if it does not open, the designer stays as it is.
         state_.designerTemplate = draft_.toTemplate();
+        state_.DocumentTemplateName = draft_.name();
         state_.ModalMode = ModalBusy;
         if (!state_.windows->openEditor())
             state_.ModalMode = ModalNone;
@@ -573,6 +578,7 @@ void TemplateDesignerWindow::commitToDocument()
     sheet.SheetHeight = committed.SheetHeight;
     sheet.LabelCount = committed.LabelCount;
     sheet.LabelGeometry = committed.LabelGeometry;
+    state_.DocumentTemplateName = draft_.name();
     state_.ReRenderAll = true;
     committed_ = true;
     close();
@@ -593,9 +599,9 @@ void TemplateDesignerWindow::openAnotherTemplate()
     SheetTemplate sheet;
     try {
         sheet = loadTemplateFile(*path, draft_.toTemplate());
-    } catch (const UserError &) {
+    } catch (const UserError &error) {
         // The template being designed stays as it was.
-        state_.prompts->tell(BrokenFileMessage(), PromptIcon::Critical);
+        state_.prompts->tell(OpenRefusedMessage(DocumentKind::Template, *path, error), PromptIcon::Critical);
         return;
     }
     state_.DocumentPath = *path;

@@ -1,5 +1,7 @@
 #include "EditorFixture.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QPlainTextEdit>
 
@@ -41,6 +43,8 @@ EditorTest::EditorTest() : state(folder.path())
     state.TwipsPerPixelY = 15;
     state.DefaultFormat.charWidth = 0;
     state.DefaultFormat.charHeight = 20;
+    // Nothing another test copied is there to paste.
+    QGuiApplication::clipboard()->clear();
 }
 
 EditorTest::~EditorTest()

@@ -330,6 +330,45 @@ TEST_F(EditorFormatTest, AttributeCopyShowsTheFirstSelectedCharactersFormat)
     selectBox(1, 2);
     apply(ApplyColour);
     EXPECT_EQ(slot0(2), Variant(qint32(rgbValue(255, 0, 0))));
+
+    // Once applied, the next selection shows its own values again.
+    pickColour(QStringLiteral("changeTextColour"), rgbValue(0, 255, 0));
+    selectBox(2, 2);
+    selectBox(1, 2);
+    EXPECT_EQ(control<ColourSwatch>(QStringLiteral("changeTextColour"))->colour(), rgbValue(255, 0, 0));
+}
+
+TEST_F(EditorFormatTest, TheChangePanelStartsFromTheSelectionsOwnValues)
+{
+    openSheet(rowOfLabels(1));
+    control<QSpinBox>(QStringLiteral("inputWidth"))->setValue(20);
+    control<QSpinBox>(QStringLiteral("inputHeight"))->setValue(30);
+    control<QComboBox>(QStringLiteral("inputFont"))->setCurrentText(QStringLiteral("IPAMincho"));
+    box(QStringLiteral("inputShadow"))->click();
+    type(QStringLiteral("AB"));
+    control<QSpinBox>(QStringLiteral("inputHeight"))->setValue(50);
+    type(QStringLiteral("C"));
+
+    // Pressing "文字サイズ設定反映" without touching the fields changes nothing.
+    selectBox(0, 2);
+    EXPECT_EQ(control<QSpinBox>(QStringLiteral("changeWidth"))->value(), 20);
+    EXPECT_EQ(control<QSpinBox>(QStringLiteral("changeHeight"))->value(), 30);
+    EXPECT_EQ(control<QComboBox>(QStringLiteral("changeFont"))->currentText(), QStringLiteral("IPAMincho"));
+    EXPECT_TRUE(box(QStringLiteral("changeShadow"))->isChecked());
+    apply(ApplySize);
+    apply(ApplyEffects);
+    EXPECT_EQ(record(1)[CharWidthSlot].toDouble(), 20);
+    EXPECT_EQ(record(2)[CharHeightSlot].toDouble(), 30);
+    EXPECT_EQ(record(1)[EffectCodeSlot].toDouble(), ShadowEffect);
+
+    // A value set by hand stays while the selection grows from the same start.
+    control<QSpinBox>(QStringLiteral("changeHeight"))->setValue(12);
+    key(Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_EQ(control<QSpinBox>(QStringLiteral("changeHeight"))->value(), 12);
+    // Another selection shows its own first character.
+    selectBox(2, 2);
+    key(Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_EQ(control<QSpinBox>(QStringLiteral("changeHeight"))->value(), 50);
 }
 
 // --- The rotation box ----------------------------------------------------------------------------------
@@ -348,4 +387,38 @@ TEST_F(EditorFormatTest, TheRotationBoxBelongsToEachLabel)
     window.selectLabel(1);
     EXPECT_TRUE(rotate->isChecked());
     EXPECT_EQ(document().LabelRotated(1), 1);
+}
+
+TEST_F(EditorFormatTest, FontListsShowJapaneseNamesAndKeepTheNamesRecordsHold)
+{
+    state.fontCatalogue.begin(3);
+    state.fontCatalogue.add(QStringLiteral("IPAGothic"), 128, 4, QStringLiteral("IPAゴシック"));
+    state.fontCatalogue.add(QStringLiteral("IPAMincho"), 128, 4, QStringLiteral("IPA明朝"));
+    state.fontCatalogue.add(QStringLiteral("Nimbus Sans"), 0, 4);
+    state.DefaultFormat.faceName = QStringLiteral("Nimbus Sans [urw]"); // as an earlier list named it
+    openSheet(rowOfLabels(1));
+    auto *inputFont = control<QComboBox>(QStringLiteral("inputFont"));
+    ASSERT_EQ(inputFont->count(), 3);
+    EXPECT_EQ(inputFont->itemText(0), QStringLiteral("IPAゴシック"));
+    EXPECT_EQ(inputFont->currentText(), QStringLiteral("Nimbus Sans"));
+
+    // The name the format held goes on unchanged; a font chosen from the
+    // list is stored under its face name.
+    type(QStringLiteral("A"));
+    EXPECT_EQ(record(1)[FaceNameSlot], Variant(QStringLiteral("Nimbus Sans [urw]")));
+    inputFont->setCurrentText(QStringLiteral("IPA明朝"));
+    type(QStringLiteral("B"));
+    EXPECT_EQ(record(2)[FaceNameSlot], Variant(QStringLiteral("IPAMincho")));
+
+    // A record holding the Japanese name shows its entry, and applying the
+    // font untouched leaves it as it was.
+    document().CharAttr(1, 1)[FaceNameSlot] = Variant(QStringLiteral("IPA明朝"));
+    selectBox(0, 1);
+    auto *changeFont = control<QComboBox>(QStringLiteral("changeFont"));
+    EXPECT_EQ(changeFont->currentText(), QStringLiteral("IPA明朝"));
+    apply(ApplyFont);
+    EXPECT_EQ(record(1)[FaceNameSlot], Variant(QStringLiteral("IPA明朝")));
+    changeFont->setCurrentText(QStringLiteral("IPAゴシック"));
+    apply(ApplyFont);
+    EXPECT_EQ(record(1)[FaceNameSlot], Variant(QStringLiteral("IPAGothic")));
 }

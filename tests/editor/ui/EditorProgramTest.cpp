@@ -1,6 +1,7 @@
 // The editor among the program's windows: opened from the main menu and the
 // designer, the designer opened from it, and the way back to the menu.
 
+#include <QLineEdit>
 #include <QPlainTextEdit>
 
 #include "EditorFixture.h"
@@ -8,6 +9,7 @@
 #include "widgets/NumberField.h"
 #include "app/ProgramWindows.h"
 #include "document/LabelFile.h"
+#include "sheet/TemplateFile.h"
 #include "sheet/ui/TemplateDesignerWindow.h"
 
 using namespace porkane;
@@ -129,4 +131,49 @@ TEST_F(EditorProgramTest, TheDesignerOpenedFromTheEditorChangesTheTemplateAndGiv
 
     prompts.answerYes();
     EXPECT_TRUE(editor->close());
+}
+
+TEST_F(EditorProgramTest, TheDesignerFromTheEditorShowsTheNameOfTheDocumentsTemplate)
+{
+    const auto designerName = [this] {
+        EditorWindow *editor = windows.editor();
+        click(editor->toolButton(EditorWindow::TemplateButton));
+        TemplateDesignerWindow *designer = windows.designer();
+        const QString name = designer ? designer->findChild<QLineEdit *>(QStringLiteral("formName"))->text() : QString();
+        if (designer)
+            designer->close();
+        settle();
+        return name;
+    };
+    MainMenuWindow *menu = windows.startMainMenu();
+
+    // A new document on a template file: that file's name, as the designer
+    // shows it when it opens the file itself.
+    saveTemplateFile(folder.file(QStringLiteral("card.fom")), twentyLabels());
+    prompts.chooseFile(folder.file(QStringLiteral("card.fom")));
+    click(menu->button(3));
+    ASSERT_NE(windows.editor(), nullptr);
+    EXPECT_EQ(designerName(), QStringLiteral("card.fom"));
+    click(windows.editor()->toolButton(EditorWindow::CloseButton));
+    settle();
+
+    // A label file does not record its template: its own name stands in.
+    prompts.chooseFile(labelFile());
+    click(menu->button(2));
+    ASSERT_NE(windows.editor(), nullptr);
+    EXPECT_EQ(designerName(), QStringLiteral("sheet"));
+    click(windows.editor()->toolButton(EditorWindow::CloseButton));
+    settle();
+
+    // A template named in the designer keeps its name.
+    click(menu->button(1));
+    TemplateDesignerWindow *designer = windows.designer();
+    ASSERT_NE(designer, nullptr);
+    designer->findChild<QLineEdit *>(QStringLiteral("formName"))->setText(QStringLiteral("宛名ラベル"));
+    click(designer->findChild<PictureButton *>(QStringLiteral("toolButton1")));
+    settle();
+    ASSERT_NE(windows.editor(), nullptr);
+    EXPECT_EQ(designerName(), QStringLiteral("宛名ラベル"));
+    click(windows.editor()->toolButton(EditorWindow::CloseButton));
+    settle();
 }

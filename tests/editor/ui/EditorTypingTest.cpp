@@ -3,14 +3,18 @@
 
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QGuiApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QStackedWidget>
 
 #include "EditorFixture.h"
+#include "editor/ApplyFormat.h"
+#include "editor/ui/EditorTextBox.h"
 
 using namespace porkane;
 using namespace porkane::test;
@@ -299,3 +303,117 @@ TEST_F(EditorTypingTest, CuttingTheWholeTextAndPastingItBackRestoresTextAndRecor
     EXPECT_TRUE(labelText().isEmpty());
 }
 
+
+// --- The box's own clipboard keys and drags are the editor's ------------------------------------------------
+
+TEST_F(EditorTypingTest, CtrlXAndCtrlVInTheBoxKeepTheRedE)
+{
+    // The sequence a new user met: the pasted E came back in the input format.
+    openSheet(rowOfLabels(1));
+    type(QStringLiteral("ABCDE"));
+    key(Qt::Key_Left, Qt::ShiftModifier);
+    pickColour(QStringLiteral("changeTextColour"), rgbValue(255, 0, 0));
+    clickButton(control<PictureButton>(QStringLiteral("apply%1").arg(int(ApplyColour)))); // 文字色設定反映
+    ASSERT_EQ(slot0(5), Red);
+    selectBox(3, 5);
+    key(Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(labelText(), QStringLiteral("ABC"));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("DE"));
+    key(Qt::Key_End, Qt::ControlModifier);
+    key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(labelText(), QStringLiteral("ABCDE"));
+    EXPECT_EQ(textBox()->toPlainText(), QStringLiteral("ABCDE"));
+    EXPECT_EQ(slot0(4), Variant(qint32(0)));
+    EXPECT_EQ(slot0(5), Red);
+    EXPECT_EQ(textBox()->textCursor().position(), 5);
+    // Undo takes the paste back.
+    clickButton(EditorWindow::UndoButton);
+    EXPECT_EQ(labelText(), QStringLiteral("ABC"));
+}
+
+TEST_F(EditorTypingTest, ShiftDeleteCtrlInsertAndShiftInsertAreTheEditorsCommandsToo)
+{
+    openSheet(rowOfLabels(2));
+    pickColour(QStringLiteral("inputTextColour"), rgbValue(0, 0, 255));
+    type(QStringLiteral("AB"));
+    selectBox(0, 1);
+    key(Qt::Key_Insert, Qt::ControlModifier); // copy
+    EXPECT_EQ(labelText(), QStringLiteral("AB"));
+    EXPECT_TRUE(toolButton(EditorWindow::PasteButton)->isEnabled());
+    selectBox(1, 2);
+    key(Qt::Key_Delete, Qt::ShiftModifier); // cut
+    EXPECT_EQ(labelText(), QStringLiteral("A"));
+
+    // Into another label, over the input format of now.
+    editor->selectLabel(2);
+    pickColour(QStringLiteral("inputTextColour"), rgbValue(0, 255, 0));
+    key(Qt::Key_Insert, Qt::ShiftModifier); // paste
+    EXPECT_EQ(labelText(), QStringLiteral("B"));
+    EXPECT_EQ(slot0(1), Blue);
+
+    // The pop-up menu's items do the same.
+    textBox()->selectAll();
+    rightClickBox();
+    popupItem(QStringLiteral("カット"))->trigger();
+    popup()->hide();
+    EXPECT_TRUE(labelText().isEmpty());
+    rightClickBox();
+    popupItem(QStringLiteral("貼り付け"))->trigger();
+    popup()->hide();
+    EXPECT_EQ(slot0(1), Blue);
+}
+
+TEST_F(EditorTypingTest, TextAnotherProgramCopiedLaterEntersInTheInputFormat)
+{
+    openSheet(rowOfLabels(1));
+    pickColour(QStringLiteral("inputTextColour"), rgbValue(255, 0, 0));
+    type(QStringLiteral("A"));
+    textBox()->selectAll();
+    clickButton(EditorWindow::CopyButton);
+    // Another program takes the clipboard.
+    QGuiApplication::clipboard()->setText(QStringLiteral("xy"));
+    pickColour(QStringLiteral("inputTextColour"), rgbValue(0, 0, 255));
+    selectBox(1, 1);
+    clickButton(EditorWindow::PasteButton);
+    EXPECT_EQ(labelText(), QStringLiteral("Axy"));
+    EXPECT_EQ(slot0(2), Blue);
+    EXPECT_EQ(slot0(3), Blue);
+}
+
+TEST_F(EditorTypingTest, TextDraggedWithinTheBoxMovesOrCopiesWithItsRecords)
+{
+    openSheet(rowOfLabels(1));
+    pickColour(QStringLiteral("inputTextColour"), rgbValue(255, 0, 0));
+    type(QStringLiteral("AB"));
+    pickColour(QStringLiteral("inputTextColour"), rgbValue(0, 0, 255));
+    type(QStringLiteral("CD"));
+    const auto dropAt = [this](int position, Qt::DropAction action) {
+        std::unique_ptr<QMimeData> data(static_cast<EditorTextBox *>(textBox())->selectionDragData());
+        QTextCursor at = textBox()->textCursor();
+        at.setPosition(position);
+        const QPointF point = textBox()->cursorRect(at).center();
+        QDragEnterEvent enter(point.toPoint(), Qt::CopyAction | Qt::MoveAction, data.get(), Qt::LeftButton,
+                              Qt::NoModifier);
+        QCoreApplication::sendEvent(textBox()->viewport(), &enter);
+        ASSERT_TRUE(enter.isAccepted());
+        QDropEvent drop(point, Qt::CopyAction | Qt::MoveAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+        drop.setDropAction(action);
+        QCoreApplication::sendEvent(textBox()->viewport(), &drop);
+        // The source is told a copy, so that it removes nothing itself.
+        EXPECT_EQ(drop.dropAction(), Qt::CopyAction);
+    };
+    selectBox(0, 2);
+    dropAt(4, Qt::MoveAction);
+    EXPECT_EQ(labelText(), QStringLiteral("CDAB"));
+    EXPECT_EQ(slot0(1), Blue);
+    EXPECT_EQ(slot0(3), Red);
+    EXPECT_EQ(slot0(4), Red);
+
+    selectBox(2, 3);
+    dropAt(0, Qt::CopyAction);
+    EXPECT_EQ(labelText(), QStringLiteral("ACDAB"));
+    EXPECT_EQ(slot0(1), Red);
+    EXPECT_EQ(slot0(2), Blue);
+    clickButton(EditorWindow::UndoButton);
+    EXPECT_EQ(labelText(), QStringLiteral("CDAB"));
+}

@@ -3,6 +3,8 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -12,8 +14,11 @@
 #include "EditorFixture.h"
 #include "session/Messages.h"
 #include "widgets/BusyPointer.h"
+#include "widgets/HelpGuide.h"
 #include "core/Rounding.h"
 #include "document/LabelFile.h"
+#include "document/SaveTarget.h"
+#include "print/ui/PrintPanel.h"
 #include "editor/EditorSettingsFile.h"
 #include "editor/TextEditing.h"
 #include "editor/ui/EditorControls.h"
@@ -113,7 +118,11 @@ TEST_F(EditorWindowTest, AnUnreadableFileIsRefusedAndNothingOfItIsShown)
         state.DocumentPath = broken;
         BusyPointer::show();
         EXPECT_EQ(start(), nullptr);
-        ASSERT_EQ(prompts.messages(), QStringList{BrokenFileMessage()});
+        // Named by the kind it was read as, with its name and the reason.
+        const DocumentKind kind = mode == OpenExistingFile ? DocumentKind::Label : DocumentKind::Template;
+        ASSERT_EQ(prompts.messages().size(), 1u);
+        EXPECT_TRUE(prompts.messages()[0].startsWith(BrokenFileMessage(kind, broken) + QStringLiteral("\r理由：")))
+            << mode;
         EXPECT_EQ(prompts.last().icon, PromptIcon::Critical);
         EXPECT_EQ(hub.mainMenuShown, 1);
         EXPECT_EQ(state.ModalMode, ModalNone);
@@ -122,7 +131,7 @@ TEST_F(EditorWindowTest, AnUnreadableFileIsRefusedAndNothingOfItIsShown)
     }
 }
 
-TEST_F(EditorWindowTest, ADamagedSettingsFileIsRefusedButAMissingOneIsDelivered)
+TEST_F(EditorWindowTest, ADamagedSettingsFileGivesWayToTheDeliveredValuesAndAMissingOneIsDelivered)
 {
     EXPECT_FALSE(QFile::exists(settingsFile()));
     openSheet(rowOfLabels(1));
@@ -130,13 +139,20 @@ TEST_F(EditorWindowTest, ADamagedSettingsFileIsRefusedButAMissingOneIsDelivered)
     delete editor;
     editor = nullptr;
 
+    // The document opens all the same, after a message naming the file.
     writeBytes(settingsFile(), crlf({" 1 ", " 16777215 "}));
     state.OpenMode = OpenNewTemplate;
-    EXPECT_EQ(start(), nullptr);
-    EXPECT_EQ(prompts.messages(), QStringList{BrokenFileMessage()});
-    // Over a new template the designer stays open with it.
+    state.designerTemplate = rowOfLabels(3);
+    ASSERT_NE(start(), nullptr);
+    EXPECT_EQ(prompts.messages(), QStringList{damagedEditorSettingsMessage(settingsFile())});
+    EXPECT_EQ(prompts.last().icon, PromptIcon::Exclamation);
+    EXPECT_EQ(document().labelCount(), 3);
+    EXPECT_EQ(editor->settings(), EditorSettings{});
     EXPECT_EQ(hub.mainMenuShown, 0);
-    EXPECT_EQ(hub.designerClosedForEditor, 1);
+    EXPECT_EQ(hub.designerClosedForEditor, 2);
+    // Closing writes the file whole again.
+    EXPECT_TRUE(editor->close());
+    EXPECT_EQ(readEditorSettings(readBytes(settingsFile())), EditorSettings{});
 }
 
 // --- Shiyosiki2.ini ----------------------------------------------------------------------------------
@@ -228,7 +244,8 @@ TEST_F(EditorWindowTest, OverwritingAsksWithNoPreselected)
 
     prompts.chooseFile(target).answerNo();
     clickButton(EditorWindow::SaveButton);
-    EXPECT_EQ(prompts.last().text, OverwriteQuestion());
+    EXPECT_TRUE(prompts.last().text.startsWith(OverwriteQuestion()));
+    EXPECT_TRUE(prompts.last().text.contains(QDir::toNativeSeparators(target)));
     EXPECT_EQ(prompts.last().icon, PromptIcon::Question);
     EXPECT_EQ(prompts.last().preselect, Preselect::No);
     EXPECT_EQ(readBytes(target), QByteArray("earlier"));
@@ -265,11 +282,149 @@ TEST_F(EditorWindowTest, AFailedSaveSaysSoAndKeepsTheChanges)
     prompts.chooseFile(target);
     clickButton(EditorWindow::SaveButton);
     ASSERT_EQ(prompts.asked().size(), 2u);
-    EXPECT_EQ(prompts.last().text, SaveFailedMessage() + QLatin1Char('\r') + target);
+    // The reason follows on a line of its own.
+    EXPECT_TRUE(prompts.last().text.startsWith(SaveFailedMessage() + QLatin1Char('\r') + target + QLatin1Char('\r')));
     EXPECT_EQ(prompts.last().icon, PromptIcon::Critical);
     EXPECT_TRUE(window.isModified());
     EXPECT_FALSE(BusyPointer::shown());
     EXPECT_EQ(labelText(), QStringLiteral("A"));
+}
+
+TEST_F(EditorWindowTest, SavingThroughALinkAsksWithTheRealPathAndWritesThere)
+{
+    EditorWindow &window = openSheet(rowOfLabels(1));
+    type(QStringLiteral("A"));
+    ASSERT_TRUE(QDir(folder.path()).mkpath(QStringLiteral("elsewhere")));
+    const QString real = folder.file(QStringLiteral("elsewhere/real.fhl"));
+    const QString link = folder.file(QStringLiteral("link.fhl"));
+    ASSERT_TRUE(QFile::link(real, link)); // dangling: real.fhl does not exist yet
+
+    prompts.chooseFile(link).answerNo();
+    clickButton(EditorWindow::SaveButton);
+    EXPECT_EQ(prompts.last().text, overwriteQuestionFor(resolveSaveTarget(link)));
+    EXPECT_TRUE(prompts.last().text.contains(QDir::toNativeSeparators(real)));
+    EXPECT_FALSE(QFile::exists(real));
+
+    prompts.chooseFile(link).answerYes();
+    clickButton(EditorWindow::SaveButton);
+    EXPECT_EQ(openLabelFile(real).LabelText(1), QStringLiteral("A"));
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_FALSE(window.isModified());
+}
+
+// --- Keys and dropped files ---------------------------------------------------------------------------
+
+TEST_F(EditorWindowTest, CtrlSSavesCtrlPShowsThePrintPanelAndF1OpensTheGuideTypingNothing)
+{
+    QList<QUrl> opened;
+    HelpGuide::use(UserGuide(QStringLiteral("/guide")), [&](const QUrl &url) {
+        opened.append(url);
+        return true;
+    });
+    EditorWindow &window = openSheet(rowOfLabels(1));
+    type(QStringLiteral("A"));
+    prompts.cancelDialog();
+    key(Qt::Key_S, Qt::ControlModifier);
+    ASSERT_EQ(prompts.asked().size(), 1u);
+    EXPECT_EQ(prompts.last().kind, AskedPrompt::SaveFile);
+    EXPECT_EQ(labelText(), QStringLiteral("A"));
+
+    key(Qt::Key_F1);
+    HelpGuide::reset();
+    EXPECT_EQ(labelText(), QStringLiteral("A"));
+    EXPECT_EQ(prompts.asked().size(), 1u);
+    ASSERT_EQ(opened.size(), 1);
+    EXPECT_EQ(opened.front().fragment(), QStringLiteral("editor"));
+
+    key(Qt::Key_P, Qt::ControlModifier);
+    ASSERT_NE(window.printPanel(), nullptr);
+    EXPECT_TRUE(window.printPanel()->isVisible());
+    EXPECT_EQ(labelText(), QStringLiteral("A"));
+    window.printPanel()->close();
+}
+
+TEST_F(EditorWindowTest, ADroppedFileOpensAfterTheQuestionAboutUnsavedWork)
+{
+    LabelDocument stored = LabelDocument::fromTemplate(rowOfLabels(3));
+    applyTextChange(stored, 1, {0, 0, QStringLiteral("stored")}, {});
+    const QString labelPath = folder.file(QStringLiteral("stored.fhl"));
+    saveLabelFile(stored, labelPath);
+    const QString templatePath = folder.file(QStringLiteral("card.fom"));
+    saveTemplateFile(templatePath, rowOfLabels(2));
+    const QString broken = folder.file(QStringLiteral("broken.fhl"));
+    writeBytes(broken, "not a label file");
+
+    EditorWindow &window = openSheet(rowOfLabels(1));
+    type(QStringLiteral("A"));
+    const auto drop = [&](const QString &path, QWidget *on) {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(path)});
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(on, &enter);
+        EXPECT_TRUE(enter.isAccepted());
+        QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(on, &dropped);
+        QCoreApplication::processEvents(); // opened once the drag is over
+    };
+
+    // No keeps the unsaved work.
+    prompts.answerNo();
+    drop(labelPath, textBox()->viewport());
+    EXPECT_EQ(prompts.last().kind, AskedPrompt::Ask);
+    EXPECT_EQ(prompts.last().preselect, Preselect::No);
+    EXPECT_EQ(labelText(), QStringLiteral("A"));
+
+    // Yes opens the label file, in the box and on the sheet.
+    prompts.answerYes();
+    drop(labelPath, textBox()->viewport());
+    EXPECT_EQ(document().labelCount(), 3);
+    EXPECT_EQ(textBox()->toPlainText(), QStringLiteral("stored"));
+    EXPECT_EQ(state.DocumentPath, labelPath);
+    EXPECT_EQ(state.OpenMode, OpenExistingFile);
+    EXPECT_FALSE(window.isModified());
+
+    // Unchanged, nothing is asked; a broken file is refused by name and
+    // the document stays.
+    drop(broken, &window);
+    ASSERT_EQ(prompts.asked().size(), 3u);
+    EXPECT_TRUE(prompts.last().text.startsWith(BrokenFileMessage(DocumentKind::Label, broken)));
+    EXPECT_EQ(textBox()->toPlainText(), QStringLiteral("stored"));
+
+    // A template file starts a new document on it.
+    drop(templatePath, &window);
+    EXPECT_EQ(document().labelCount(), 2);
+    EXPECT_TRUE(labelText().isEmpty());
+    EXPECT_EQ(state.OpenMode, OpenFromTemplate);
+    EXPECT_EQ(state.DocumentTemplateName, QStringLiteral("card.fom"));
+    EXPECT_EQ(prompts.asked().size(), 3u);
+
+    // Anything else is not taken.
+    QMimeData other;
+    other.setUrls({QUrl::fromLocalFile(folder.file(QStringLiteral("notes.txt")))});
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &other, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &enter);
+    EXPECT_FALSE(enter.isAccepted());
+}
+
+TEST_F(EditorWindowTest, LabelsThatCannotBeDrawnForWantOfMemoryAreToldOnce)
+{
+    // At one twip a pixel a label of 900 mm is far beyond any picture.
+    state.TwipsPerPixelX = 1;
+    state.TwipsPerPixelY = 1;
+    SheetTemplate sheet;
+    sheet.SheetWidth = 1000;
+    sheet.SheetHeight = 1000;
+    sheet.LabelCount = 1;
+    sheet.LabelGeometry[1] = {10, 10, 900, 900, 0, 0};
+    openSheet(sheet);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(prompts.asked().size(), 1u);
+    EXPECT_EQ(prompts.last().icon, PromptIcon::Exclamation);
+    EXPECT_TRUE(prompts.last().text.startsWith(QStringLiteral("メモリが足りない")));
+    type(QStringLiteral("AB"));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(prompts.asked().size(), 1u);
+    EXPECT_EQ(labelText(), QStringLiteral("AB")); // the document is kept
 }
 
 // --- Closing -----------------------------------------------------------------------------------------

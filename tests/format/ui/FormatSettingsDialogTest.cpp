@@ -619,3 +619,23 @@ TEST_F(FormatDialogTest, TheEditorsInputFormatFillsTheFieldsAndComesBackUnchange
     EXPECT_EQ(applied.front(), input);
     EXPECT_EQ(state.DefaultFormat, someDefaultFormat());
 }
+
+TEST_F(FormatDialogTest, FontsAreListedUnderTheirJapaneseNamesAndChosenByTheirFaceNames)
+{
+    state.fontCatalogue.begin(2);
+    state.fontCatalogue.add(TestFace, 128, 4);
+    state.fontCatalogue.add(QStringLiteral("IPAMincho"), 128, 4, QStringLiteral("IPA明朝"));
+    // The default format names the font as an earlier file did.
+    state.DefaultFormat.faceName = QStringLiteral("IPA明朝");
+    openOnDefault();
+    EXPECT_EQ(fontList()->topLevelItem(1)->text(0), QStringLiteral("IPA明朝"));
+    EXPECT_EQ(fontList()->currentItem(), fontList()->topLevelItem(1));
+    EXPECT_EQ(faceName(), QStringLiteral("IPA明朝"));
+
+    // Chosen, the face name goes into the format.
+    selectFace(TestFace);
+    selectFace(QStringLiteral("IPA明朝"));
+    EXPECT_EQ(faceName(), QStringLiteral("IPA明朝"));
+    click(QStringLiteral("Picture2_0"));
+    EXPECT_EQ(state.DefaultFormat.faceName, QStringLiteral("IPAMincho"));
+}

@@ -193,7 +193,10 @@ TEST_F(DesignerTest, ABrokenTemplateFileIsRefusedWithoutShowingAnything)
     state.OpenMode = OpenExistingFile;
     designer = new TemplateDesignerWindow(state);
     EXPECT_FALSE(designer->start());
-    ASSERT_EQ(prompts.messages(), QStringList{BrokenFileMessage()});
+    // The form file's message, naming the file and the reason.
+    ASSERT_EQ(prompts.messages().size(), 1u);
+    EXPECT_TRUE(prompts.messages()[0].startsWith(BrokenFileMessage(DocumentKind::Template, state.DocumentPath) +
+                                                 QStringLiteral("\r理由：")));
     EXPECT_EQ(prompts.last().icon, PromptIcon::Critical);
     EXPECT_EQ(state.ModalMode, ModalNone);
     EXPECT_EQ(state.OpenMode, 0);
@@ -203,7 +206,8 @@ TEST_F(DesignerTest, ABrokenTemplateFileIsRefusedWithoutShowingAnything)
     state.OpenMode = OpenExistingFile;
     TemplateDesignerWindow missing(state);
     EXPECT_FALSE(missing.start());
-    EXPECT_EQ(prompts.messages(), QStringList{BrokenFileMessage()});
+    ASSERT_EQ(prompts.messages().size(), 1u);
+    EXPECT_TRUE(prompts.messages()[0].startsWith(BrokenFileMessage(DocumentKind::Template, state.DocumentPath)));
 }
 
 // --- Labels -----------------------------------------------------------------------
@@ -564,7 +568,8 @@ TEST_F(DesignerTest, ForATemplateFileButton1OpensAnother)
 
     prompts.chooseFile(brokenPath);
     click(QStringLiteral("toolButton1"));
-    EXPECT_EQ(prompts.messages(), QStringList{BrokenFileMessage()});
+    ASSERT_EQ(prompts.messages().size(), 1u);
+    EXPECT_TRUE(prompts.messages()[0].startsWith(BrokenFileMessage(DocumentKind::Template, brokenPath)));
     EXPECT_EQ(window.labelCount(), 5);
     EXPECT_EQ(nameField()->text(), QStringLiteral("five.fom"));
 

@@ -21,6 +21,7 @@
 #include "session/AppState.h"
 #include "session/Messages.h"
 #include "session/Prompts.h"
+#include "session/RecentFiles.h"
 #include "session/WindowHub.h"
 #include "widgets/BusyPointer.h"
 #include "widgets/HelpGuide.h"
@@ -229,6 +230,7 @@ void EditorWindow::connectSession()
     connect(&session_, &EditorSession::boxTextReplaced, this, &EditorWindow::setBoxText);
     connect(&session_, &EditorSession::commandsChanged, this, &EditorWindow::updateToolButtons);
     connect(&session_, &EditorSession::statusMessage, statusLine_, &QLabel::setText);
+    connect(&session_, &EditorSession::fileUsed, this, [](const QString &path) { noteRecentlyUsed(path); });
     connect(&images(), &ImageObjects::selectionChanged, this, &EditorWindow::updateToolButtons);
     // Text another program copies can be pasted too.
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &EditorWindow::updateToolButtons);

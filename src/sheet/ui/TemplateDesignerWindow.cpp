@@ -17,6 +17,7 @@
 #include "session/AppState.h"
 #include "session/Messages.h"
 #include "session/Prompts.h"
+#include "session/RecentFiles.h"
 #include "session/WindowHub.h"
 #include "widgets/Artwork.h"
 #include "widgets/BusyPointer.h"
@@ -339,6 +340,7 @@ bool TemplateDesignerWindow::start()
             return false;
         }
         name = QFileInfo(state_.DocumentPath).fileName();
+        noteRecentlyUsed(state_.DocumentPath);
         break;
     case OpenFromTemplate:
         sheet = state_.document.sheet();
@@ -604,6 +606,7 @@ void TemplateDesignerWindow::openAnotherTemplate()
         state_.prompts->tell(OpenRefusedMessage(DocumentKind::Template, *path, error), PromptIcon::Critical);
         return;
     }
+    noteRecentlyUsed(*path);
     state_.DocumentPath = *path;
     state_.OpenMode = OpenExistingFile;
     BusyPointer::show();
@@ -640,6 +643,7 @@ void TemplateDesignerWindow::saveTemplate()
         state_.prompts->tell(SaveFailedMessage() + QLatin1Char('\r') + *path, PromptIcon::Critical);
         return;
     }
+    noteRecentlyUsed(*path);
     draft_.markSaved();
 }
 

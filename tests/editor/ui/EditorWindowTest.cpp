@@ -15,6 +15,7 @@
 #include "session/Messages.h"
 #include "widgets/BusyPointer.h"
 #include "widgets/HelpGuide.h"
+#include "session/RecentFiles.h"
 #include "core/Rounding.h"
 #include "document/LabelFile.h"
 #include "document/SaveTarget.h"
@@ -310,6 +311,34 @@ TEST_F(EditorWindowTest, SavingThroughALinkAsksWithTheRealPathAndWritesThere)
     EXPECT_EQ(openLabelFile(real).LabelText(1), QStringLiteral("A"));
     EXPECT_TRUE(QFileInfo(link).isSymLink());
     EXPECT_FALSE(window.isModified());
+}
+
+TEST_F(EditorWindowTest, LabelFilesOpenedAndSavedJoinTheDesktopsRecentFiles)
+{
+    ASSERT_EQ(RecentFiles::standardListPath(), qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/recently-used.xbel"));
+    LabelDocument document = LabelDocument::fromTemplate(rowOfLabels(2));
+    document.setLabelText(1, QStringLiteral("recent"));
+    EditorWindow &window = openDocument(document);
+    EXPECT_TRUE(inRecentFiles(folder.file(QStringLiteral("opened.fhl"))));
+
+    type(QStringLiteral("A"));
+    const QString failed = folder.file(QStringLiteral("no-such-folder/recent.fhl"));
+    prompts.chooseFile(failed);
+    clickButton(EditorWindow::SaveButton);
+    EXPECT_TRUE(window.isModified());
+    EXPECT_FALSE(inRecentFiles(failed));
+
+    const QString saved = folder.file(QStringLiteral("saved-recently.fhl"));
+    prompts.chooseFile(saved);
+    clickButton(EditorWindow::SaveButton);
+    ASSERT_FALSE(window.isModified());
+    EXPECT_TRUE(inRecentFiles(saved));
+
+    // A template file dropped on the editor starts a new document on it.
+    const QString sheet = folder.file(QStringLiteral("dropped-recently.fom"));
+    saveTemplateFile(sheet, rowOfLabels(3));
+    window.openDroppedFile(sheet);
+    EXPECT_TRUE(inRecentFiles(sheet));
 }
 
 // --- Keys and dropped files ---------------------------------------------------------------------------

@@ -274,16 +274,203 @@
 <context>
     <name>Messages</name>
     <message>
-        <source>フォームファイルを正しく読み込めませんでした。<byte value="xd"/>ファイルが壊れています。</source>
-        <translation>Could not read the template file.<byte value="xd"/>The file is damaged.</translation>
-    </message>
-    <message>
         <source>ファイルを上書きしますか？</source>
         <translation>Overwrite the file?</translation>
     </message>
     <message>
         <source>ファイルを保存できませんでした。</source>
         <translation>Could not save the file.</translation>
+    </message>
+    <message>
+        <source>ラベルファイルを正しく読み込めませんでした。</source>
+        <translation>The label file could not be read correctly.</translation>
+    </message>
+    <message>
+        <source>フォームファイルを正しく読み込めませんでした。</source>
+        <translation>The template file could not be read correctly.</translation>
+    </message>
+    <message>
+        <source>ファイル：%1</source>
+        <translation>File: %1</translation>
+    </message>
+    <message>
+        <source>理由：%1</source>
+        <translation>Reason: %1</translation>
+    </message>
+    <message>
+        <source>ファイルが壊れています。</source>
+        <translation>The file is damaged.</translation>
+    </message>
+</context>
+<context>
+    <name>PaperSizes</name>
+    <message>
+        <source>ﾚﾀｰ (8 1/2 x 11 ｲﾝﾁ)</source>
+        <translation>Letter (8 1/2 x 11 in)</translation>
+    </message>
+    <message>
+        <source>ﾚﾀｰｽﾓｰﾙ (8 1/2 x 11 ｲﾝﾁ)</source>
+        <translation>Letter Small (8 1/2 x 11 in)</translation>
+    </message>
+    <message>
+        <source>ﾀﾌﾞﾛｲﾄﾞ (11 x 17 ｲﾝﾁ)</source>
+        <translation>Tabloid (11 x 17 in)</translation>
+    </message>
+    <message>
+        <source>ﾚｼﾞｬｰ (17 x 11 ｲﾝﾁ)</source>
+        <translation>Ledger (17 x 11 in)</translation>
+    </message>
+    <message>
+        <source>ﾘｰｶﾞﾙ (8 1/2 x 14 ｲﾝﾁ)</source>
+        <translation>Legal (8 1/2 x 14 in)</translation>
+    </message>
+    <message>
+        <source>ｽﾃｰﾄﾒﾝﾄ (5 1/2 x 8 1/2 ｲﾝﾁ)</source>
+        <translation>Statement (5 1/2 x 8 1/2 in)</translation>
+    </message>
+    <message>
+        <source>ｴｸﾞｾﾞｸﾃｨﾌﾞ (7 1/2 x 10 1/2 ｲﾝﾁ)</source>
+        <translation>Executive (7 1/2 x 10 1/2 in)</translation>
+    </message>
+    <message>
+        <source>A3 (297 x 420 mm)</source>
+        <translation>A3 (297 x 420 mm)</translation>
+    </message>
+    <message>
+        <source>A4 (210 x 297 mm)</source>
+        <translation>A4 (210 x 297 mm)</translation>
+    </message>
+    <message>
+        <source>A4 Small (210 x 297 mm)</source>
+        <translation>A4 Small (210 x 297 mm)</translation>
+    </message>
+    <message>
+        <source>A5 (148 x 210 mm)</source>
+        <translation>A5 (148 x 210 mm)</translation>
+    </message>
+    <message>
+        <source>B4 (250 x 354 mm)</source>
+        <translation>B4 (250 x 354 mm)</translation>
+    </message>
+    <message>
+        <source>B5 (182 x 257 mm)</source>
+        <translation>B5 (182 x 257 mm)</translation>
+    </message>
+    <message>
+        <source>ﾌｫﾘｵ (8 1/2 x 13 ｲﾝﾁ)</source>
+        <translation>Folio (8 1/2 x 13 in)</translation>
+    </message>
+    <message>
+        <source>ｸｫｰﾄ (215 x 275 mm)</source>
+        <translation>Quarto (215 x 275 mm)</translation>
+    </message>
+    <message>
+        <source>10 x 14 ｲﾝﾁ</source>
+        <translation>10 x 14 in</translation>
+    </message>
+    <message>
+        <source>11 x 17 ｲﾝﾁ</source>
+        <translation>11 x 17 in</translation>
+    </message>
+    <message>
+        <source>ﾉｰﾄ (8 1/2 x 11 ｲﾝﾁ)</source>
+        <translation>Note (8 1/2 x 11 in)</translation>
+    </message>
+    <message>
+        <source>封筒 #9 (3 7/8 x 8 7/8 ｲﾝﾁ)</source>
+        <translation>Envelope #9 (3 7/8 x 8 7/8 in)</translation>
+    </message>
+    <message>
+        <source>封筒 #10 (4 1/8 x 9 1/2 ｲﾝﾁ)</source>
+        <translation>Envelope #10 (4 1/8 x 9 1/2 in)</translation>
+    </message>
+    <message>
+        <source>封筒 #11 (4 1/2 x 10 3/8 ｲﾝﾁ)</source>
+        <translation>Envelope #11 (4 1/2 x 10 3/8 in)</translation>
+    </message>
+    <message>
+        <source>封筒 #12 (4 1/2 x 11 ｲﾝﾁ)</source>
+        <translation>Envelope #12 (4 1/2 x 11 in)</translation>
+    </message>
+    <message>
+        <source>封筒 #14 (5 x 11 1/2 ｲﾝﾁ)</source>
+        <translation>Envelope #14 (5 x 11 1/2 in)</translation>
+    </message>
+    <message>
+        <source>C ｻｲｽﾞｼｰﾄ</source>
+        <translation>C size sheet</translation>
+    </message>
+    <message>
+        <source>D ｻｲｽﾞｼｰﾄ</source>
+        <translation>D size sheet</translation>
+    </message>
+    <message>
+        <source>E ｻｲｽﾞｼｰﾄ</source>
+        <translation>E size sheet</translation>
+    </message>
+    <message>
+        <source>封筒 DL (110 x 220 mm)</source>
+        <translation>Envelope DL (110 x 220 mm)</translation>
+    </message>
+    <message>
+        <source>封筒 C5 (162 x 229 mm)</source>
+        <translation>Envelope C5 (162 x 229 mm)</translation>
+    </message>
+    <message>
+        <source>封筒 C3 (324 x 458 mm)</source>
+        <translation>Envelope C3 (324 x 458 mm)</translation>
+    </message>
+    <message>
+        <source>封筒 C4 (229 x 324 mm)</source>
+        <translation>Envelope C4 (229 x 324 mm)</translation>
+    </message>
+    <message>
+        <source>封筒 C6 (114 x 162 mm)</source>
+        <translation>Envelope C6 (114 x 162 mm)</translation>
+    </message>
+    <message>
+        <source>封筒 C65 (114 x 229 mm)</source>
+        <translation>Envelope C65 (114 x 229 mm)</translation>
+    </message>
+    <message>
+        <source>封筒 B4 (250 x 353 mm)</source>
+        <translation>Envelope B4 (250 x 353 mm)</translation>
+    </message>
+    <message>
+        <source>封筒 B5 (176 x 250 mm)</source>
+        <translation>Envelope B5 (176 x 250 mm)</translation>
+    </message>
+    <message>
+        <source>封筒 B6 (176 x 125 mm)</source>
+        <translation>Envelope B6 (176 x 125 mm)</translation>
+    </message>
+    <message>
+        <source>封筒 (110 x 230 mm)</source>
+        <translation>Envelope (110 x 230 mm)</translation>
+    </message>
+    <message>
+        <source>封筒 Monarch (3 7/8 x 7 1/2 ｲﾝﾁ)</source>
+        <translation>Envelope Monarch (3 7/8 x 7 1/2 in)</translation>
+    </message>
+    <message>
+        <source>封筒 (3 5/8 x 6 1/2 ｲﾝﾁ)</source>
+        <translation>Envelope (3 5/8 x 6 1/2 in)</translation>
+    </message>
+    <message>
+        <source>U.S. ｽﾀﾝﾀﾞｰﾄﾞ ﾌｧﾝﾌｫｰﾙﾄﾞ (14 7/8 x 11 ｲﾝﾁ)</source>
+        <translation>US Std Fanfold (14 7/8 x 11 in)</translation>
+    </message>
+    <message>
+        <source>ﾄﾞｲﾂ ｽﾀﾝﾀﾞｰﾄﾞ ﾌｧﾝﾌｫｰﾙﾄﾞ(8 1/2 x 12 ｲﾝﾁ)</source>
+        <translation>German Std Fanfold (8 1/2 x 12 in)</translation>
+    </message>
+    <message>
+        <source>ﾄﾞｲﾂ ﾘｰｶﾞﾙ ﾌｧﾝﾌｫｰﾙﾄﾞ (8 1/2 x 13 ｲﾝﾁ)</source>
+        <translation>German Legal Fanfold (8 1/2 x 13 in)</translation>
+    </message>
+    <message>
+        <source>ユーザー定義のサイズ</source>
+        <translation>Custom size</translation>
     </message>
 </context>
 <context>
@@ -297,35 +484,35 @@
     <name>PrintJobSetup</name>
     <message>
         <source>差し込むデータファイルを選んでください。</source>
-        <translation type="unfinished"></translation>
+        <translation>Please choose the data file to merge.</translation>
     </message>
     <message>
         <source>ラベルがないため、差し込み印刷はできません。</source>
-        <translation type="unfinished"></translation>
+        <translation>The sheet has no labels, so there is nothing to merge into.</translation>
     </message>
     <message>
         <source>%1 には、ラベル %2 の %3 に当たる項目がありません。<byte value="xd"/>1 行目の項目名を確かめてください（%4）。</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 has no field for %3 of label %2.<byte value="xd"/>Please check the field names in its first row (%4).</translation>
     </message>
     <message>
         <source>差し込める行がありません。</source>
-        <translation type="unfinished"></translation>
+        <translation>No row can be merged.</translation>
     </message>
     <message>
         <source>全 %1 ページ</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 page(s) in all</translation>
     </message>
     <message>
         <source>%1 件（%2）</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 row(s) (%2)</translation>
     </message>
     <message>
         <source>・差し込めない行 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>- rows that cannot be merged: %1</translation>
     </message>
     <message>
         <source>・全 %1 ページ</source>
-        <translation type="unfinished"></translation>
+        <translation>- %1 page(s) in all</translation>
     </message>
 </context>
 <context>
@@ -465,6 +652,14 @@
     <message>
         <source>プリンタ固有の給紙方法</source>
         <translation>Printer-specific source</translation>
+    </message>
+    <message>
+        <source>カラーインク</source>
+        <translation>Color ink</translation>
+    </message>
+    <message>
+        <source>モノクロインク</source>
+        <translation>Black ink</translation>
     </message>
 </context>
 <context>
@@ -644,11 +839,23 @@
     </message>
     <message>
         <source>印刷を中止しました。</source>
-        <translation type="unfinished"></translation>
+        <translation>Printing was cancelled.</translation>
     </message>
     <message>
         <source>印刷するページがありません。</source>
-        <translation type="unfinished"></translation>
+        <translation>There is no page to print.</translation>
+    </message>
+    <message>
+        <source>プリンタが見つかりません。<byte value="xd"/>プリンタの設定を確認してください。</source>
+        <translation>The printer was not found.<byte value="xd"/>Please check the printer setup.</translation>
+    </message>
+    <message>
+        <source>プリンタを開けませんでした。<byte value="xd"/>印刷できません。</source>
+        <translation>The printer could not be opened.<byte value="xd"/>Nothing can be printed.</translation>
+    </message>
+    <message>
+        <source>印刷中にエラーが発生しました。<byte value="xd"/>印刷は完了していません。</source>
+        <translation>An error occurred while printing.<byte value="xd"/>Printing did not finish.</translation>
     </message>
 </context>
 <context>
@@ -996,6 +1203,14 @@
     <message>
         <source>保存せずに終了しますか？</source>
         <translation>Close without saving?</translation>
+    </message>
+    <message>
+        <source>メモリが足りないため、ラベルの一部を表示できません。<byte value="xd"/>文字や画像を減らすか、他のプログラムを終了してください。</source>
+        <translation>Not enough memory to show every label.<byte value="xd"/>Use less text or fewer pictures, or close other programs.</translation>
+    </message>
+    <message>
+        <source>データが編集されています。<byte value="xd"/>保存せずに他のファイルを開きますか？</source>
+        <translation>The labels have been changed.<byte value="xd"/>Open another file without saving?</translation>
     </message>
 </context>
 <context>
@@ -1441,139 +1656,139 @@
     <name>porkane::LabelGridDialog</name>
     <message>
         <source>格子で配置</source>
-        <translation type="unfinished"></translation>
+        <translation>Grid Layout</translation>
     </message>
     <message>
         <source>Ｏ   Ｋ</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>この並びでラベルを置き換えます。</source>
-        <translation type="unfinished"></translation>
+        <translation>Replace the labels with this layout</translation>
     </message>
     <message>
         <source>キャンセル</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>フォームを変えずに閉じます。</source>
-        <translation type="unfinished"></translation>
+        <translation>Close without changing the template</translation>
     </message>
     <message>
         <source>用紙</source>
-        <translation type="unfinished">Paper</translation>
+        <translation>Sheet</translation>
     </message>
     <message>
         <source>横長：</source>
-        <translation type="unfinished">Width:</translation>
+        <translation>Width:</translation>
     </message>
     <message>
         <source>mm</source>
-        <translation type="unfinished">mm</translation>
+        <translation>mm</translation>
     </message>
     <message>
         <source>用紙の幅</source>
-        <translation type="unfinished"></translation>
+        <translation>Width of the sheet</translation>
     </message>
     <message>
         <source>縦長：</source>
-        <translation type="unfinished">Height:</translation>
+        <translation>Height:</translation>
     </message>
     <message>
         <source>用紙の高さ</source>
-        <translation type="unfinished"></translation>
+        <translation>Height of the sheet</translation>
     </message>
     <message>
         <source>ラベルの数</source>
-        <translation type="unfinished"></translation>
+        <translation>Number of labels</translation>
     </message>
     <message>
         <source>列（横に）：</source>
-        <translation type="unfinished"></translation>
+        <translation>Columns (across):</translation>
     </message>
     <message>
         <source>列</source>
-        <translation type="unfinished"></translation>
+        <translation>columns</translation>
     </message>
     <message>
         <source>横に並ぶラベルの数</source>
-        <translation type="unfinished"></translation>
+        <translation>Labels side by side</translation>
     </message>
     <message>
         <source>行（縦に）：</source>
-        <translation type="unfinished"></translation>
+        <translation>Rows (down):</translation>
     </message>
     <message>
         <source>行</source>
-        <translation type="unfinished"></translation>
+        <translation>rows</translation>
     </message>
     <message>
         <source>縦に並ぶラベルの数</source>
-        <translation type="unfinished"></translation>
+        <translation>Labels one above the other</translation>
     </message>
     <message>
         <source>ラベルの大きさ</source>
-        <translation type="unfinished"></translation>
+        <translation>Label size</translation>
     </message>
     <message>
         <source>ラベル横長：</source>
-        <translation type="unfinished"></translation>
+        <translation>Label width:</translation>
     </message>
     <message>
         <source>ラベルの幅</source>
-        <translation type="unfinished"></translation>
+        <translation>Width of one label</translation>
     </message>
     <message>
         <source>ラベル縦長：</source>
-        <translation type="unfinished"></translation>
+        <translation>Label height:</translation>
     </message>
     <message>
         <source>ラベルの高さ</source>
-        <translation type="unfinished"></translation>
+        <translation>Height of one label</translation>
     </message>
     <message>
         <source>位置</source>
-        <translation type="unfinished"></translation>
+        <translation>Position</translation>
     </message>
     <message>
         <source>上余白：</source>
-        <translation type="unfinished"></translation>
+        <translation>Top margin:</translation>
     </message>
     <message>
         <source>用紙の上端から一行目のラベルの上端まで</source>
-        <translation type="unfinished"></translation>
+        <translation>From the top edge of the sheet to the top of the first row</translation>
     </message>
     <message>
         <source>左余白：</source>
-        <translation type="unfinished"></translation>
+        <translation>Left margin:</translation>
     </message>
     <message>
         <source>用紙の左端から一列目のラベルの左端まで</source>
-        <translation type="unfinished"></translation>
+        <translation>From the left edge of the sheet to the left of the first column</translation>
     </message>
     <message>
         <source>横ピッチ：</source>
-        <translation type="unfinished"></translation>
+        <translation>Across pitch:</translation>
     </message>
     <message>
         <source>ラベルの左端から右隣のラベルの左端まで。ラベルが接していればラベル横長と同じです。</source>
-        <translation type="unfinished"></translation>
+        <translation>From the left edge of a label to that of the label to its right; the label width when labels touch.</translation>
     </message>
     <message>
         <source>縦ピッチ：</source>
-        <translation type="unfinished"></translation>
+        <translation>Down pitch:</translation>
     </message>
     <message>
         <source>ラベルの上端から下のラベルの上端まで。ラベルが接していればラベル縦長と同じです。</source>
-        <translation type="unfinished"></translation>
+        <translation>From the top edge of a label to that of the label below; the label height when labels touch.</translation>
     </message>
     <message>
         <source>フォームイメージ</source>
-        <translation type="unfinished">Preview</translation>
+        <translation>Preview</translation>
     </message>
     <message>
         <source>%1 列 × %2 行 = %3 面</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 columns × %2 rows = %3 labels</translation>
     </message>
 </context>
 <context>
@@ -1722,138 +1937,138 @@
     </message>
     <message>
         <source>印刷する内容</source>
-        <translation type="unfinished"></translation>
+        <translation>What to print</translation>
     </message>
     <message>
         <source>各ラベルそのまま</source>
-        <translation type="unfinished"></translation>
+        <translation>Labels as they are</translation>
     </message>
     <message>
         <source>差し込み印刷</source>
-        <translation type="unfinished"></translation>
+        <translation>Merge</translation>
     </message>
     <message>
         <source>（CSV・TSV ファイル）</source>
-        <translation type="unfinished"></translation>
+        <translation>(CSV or TSV file)</translation>
     </message>
     <message>
         <source>参照...</source>
-        <translation type="unfinished"></translation>
+        <translation>Browse...</translation>
     </message>
     <message>
         <source>差し込むデータファイル（1 行目が項目名の CSV・TSV）を選びます。</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose the data file to merge (CSV or TSV, field names in the first row)</translation>
     </message>
     <message>
         <source>自動</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatic</translation>
     </message>
     <message>
         <source>Shift-JIS</source>
-        <translation type="unfinished">Shift-JIS</translation>
+        <translation>Shift-JIS</translation>
     </message>
     <message>
         <source>このラベルの文字と書式で、すべてのラベルを印刷します。</source>
-        <translation type="unfinished"></translation>
+        <translation>Every label is printed with the text and formats of this label</translation>
     </message>
     <message>
         <source>データ：</source>
-        <translation type="unfinished"></translation>
+        <translation>Data:</translation>
     </message>
     <message>
         <source>文字コード：</source>
-        <translation type="unfinished"></translation>
+        <translation>Encoding:</translation>
     </message>
     <message>
         <source>デザイン：ラベル</source>
-        <translation type="unfinished"></translation>
+        <translation>Design: label</translation>
     </message>
     <message>
         <source>1 枚目のこのラベルから印刷します。使いかけのシートに。</source>
-        <translation type="unfinished"></translation>
+        <translation>Start at this label of the first sheet, for a sheet partly used</translation>
     </message>
     <message>
         <source>開始位置：</source>
-        <translation type="unfinished"></translation>
+        <translation>Start at:</translation>
     </message>
     <message>
         <source>部数：</source>
-        <translation type="unfinished"></translation>
+        <translation>Copies:</translation>
     </message>
     <message>
         <source>中止</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>印刷を中止します。PDF は保存されません。</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop printing; no PDF is saved</translation>
     </message>
     <message>
         <source>印刷プレビュー</source>
-        <translation type="unfinished"></translation>
+        <translation>Preview</translation>
     </message>
     <message>
         <source>印刷するページを画面で確かめます。</source>
-        <translation type="unfinished"></translation>
+        <translation>See the pages before printing</translation>
     </message>
     <message>
         <source>PDFに保存</source>
-        <translation type="unfinished"></translation>
+        <translation>Save PDF</translation>
     </message>
     <message>
         <source>印刷するページを PDF ファイルに保存します。</source>
-        <translation type="unfinished"></translation>
+        <translation>Save the pages as a PDF file</translation>
     </message>
     <message>
         <source>%1 / %2 ページ目を作成しています</source>
-        <translation type="unfinished"></translation>
+        <translation>Making page %1 of %2</translation>
     </message>
     <message>
         <source>データファイル (*.csv *.tsv *.txt);;すべてのファイル (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Data files (*.csv *.tsv *.txt);;All files (*)</translation>
     </message>
     <message>
         <source>ほか %1 行</source>
-        <translation type="unfinished"></translation>
+        <translation>and %1 more row(s)</translation>
     </message>
     <message>
         <source>次の %1 行は差し込めないため、印刷されません。<byte value="xd"/>差し込める %2 行だけで続けますか？</source>
-        <translation type="unfinished"></translation>
+        <translation>The following %1 row(s) cannot be merged and will not be printed.<byte value="xd"/>Go on with the %2 row(s) that can?</translation>
     </message>
     <message>
         <source>印刷を中止しました。<byte value="xd"/>中止の前に作成したページは、プリンタに送られている場合があります。</source>
-        <translation type="unfinished"></translation>
+        <translation>Printing was cancelled.<byte value="xd"/>Pages made before that may have gone to the printer.</translation>
     </message>
 </context>
 <context>
     <name>porkane::PrintPreviewDialog</name>
     <message>
         <source>印刷プレビュー</source>
-        <translation type="unfinished"></translation>
+        <translation>Print Preview</translation>
     </message>
     <message>
         <source>◀ 前のページ</source>
-        <translation type="unfinished"></translation>
+        <translation>◀ Previous</translation>
     </message>
     <message>
         <source>次のページ ▶</source>
-        <translation type="unfinished"></translation>
+        <translation>Next ▶</translation>
     </message>
     <message>
         <source>/ %1 ページ</source>
-        <translation type="unfinished"></translation>
+        <translation>of %1</translation>
     </message>
     <message>
         <source>閉じる</source>
-        <translation type="unfinished">Close</translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>倍率：</source>
-        <translation type="unfinished">Zoom:</translation>
+        <translation>Zoom:</translation>
     </message>
     <message>
         <source>このページは表示できません。</source>
-        <translation type="unfinished"></translation>
+        <translation>This page cannot be shown.</translation>
     </message>
 </context>
 <context>
@@ -1953,143 +2168,145 @@ Printing writes a PDF file instead.</translation>
     <name>porkane::ProductChooserDialog</name>
     <message>
         <source>製品から選ぶ</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose a Product</translation>
     </message>
     <message>
         <source>Ｏ   Ｋ</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>選んだ製品をフォームにします。</source>
-        <translation type="unfinished"></translation>
+        <translation>Make the chosen product the template</translation>
     </message>
     <message>
         <source>キャンセル</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>フォームを変えずに閉じます。</source>
-        <translation type="unfinished"></translation>
+        <translation>Close without changing the template</translation>
     </message>
     <message>
         <source>製品</source>
-        <translation type="unfinished"></translation>
+        <translation>Products</translation>
     </message>
     <message>
         <source>検索：</source>
-        <translation type="unfinished"></translation>
+        <translation>Search:</translation>
     </message>
     <message>
         <source>メーカー・製品番号・用紙・面数（例：L7160、12面、A4）</source>
-        <translation type="unfinished"></translation>
+        <translation>Maker, product code, paper or label count (e.g. L7160, A4)</translation>
     </message>
     <message>
         <source>フォームイメージ</source>
-        <translation type="unfinished">Preview</translation>
+        <translation>Preview</translation>
     </message>
     <message>
         <source>製品カタログ（glabels-data）がインストールされていません。保存した製品だけを表示します。</source>
-        <translation type="unfinished"></translation>
+        <translation>The product catalogue (glabels-data) is not installed. Only your saved products are listed.</translation>
     </message>
     <message>
         <source>読み込めなかったカタログファイルがあります: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Some catalogue files could not be read: %1</translation>
     </message>
     <message>
         <source>、</source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>%1 件</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 product(s)</translation>
     </message>
     <message>
         <source>一致する製品はありません。</source>
-        <translation type="unfinished"></translation>
+        <translation>No product matches.</translation>
     </message>
     <message>
         <source>%1（%2）</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>%1
 用紙：%2
 %3 面、ラベル %4 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Paper: %2
+%3 labels of %4 mm</translation>
     </message>
 </context>
 <context>
     <name>porkane::ProductSaveDialog</name>
     <message>
         <source>製品として保存</source>
-        <translation type="unfinished"></translation>
+        <translation>Save as Product</translation>
     </message>
     <message>
         <source>Ｏ   Ｋ</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>このフォームを製品として保存します。</source>
-        <translation type="unfinished"></translation>
+        <translation>Save this template as a product</translation>
     </message>
     <message>
         <source>キャンセル</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>保存せずに閉じます。</source>
-        <translation type="unfinished"></translation>
+        <translation>Close without saving</translation>
     </message>
     <message>
         <source>製品</source>
-        <translation type="unfinished"></translation>
+        <translation>Product</translation>
     </message>
     <message>
         <source>メーカー：</source>
-        <translation type="unfinished"></translation>
+        <translation>Maker:</translation>
     </message>
     <message>
         <source>製品番号：</source>
-        <translation type="unfinished"></translation>
+        <translation>Product code:</translation>
     </message>
     <message>
         <source>説明：</source>
-        <translation type="unfinished"></translation>
+        <translation>Description:</translation>
     </message>
     <message>
         <source>保存した製品は「製品から選ぶ」の一覧に加わります。</source>
-        <translation type="unfinished"></translation>
+        <translation>Saved products join the list of “Choose a Product”.</translation>
     </message>
 </context>
 <context>
     <name>porkane::ProductTableModel</name>
     <message>
         <source>%1（保存した製品）</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (saved product)</translation>
     </message>
     <message>
         <source>メーカー</source>
-        <translation type="unfinished"></translation>
+        <translation>Maker</translation>
     </message>
     <message>
         <source>製品番号</source>
-        <translation type="unfinished"></translation>
+        <translation>Product code</translation>
     </message>
     <message>
         <source>用紙</source>
-        <translation type="unfinished">Paper</translation>
+        <translation>Paper</translation>
     </message>
     <message>
         <source>面数</source>
-        <translation type="unfinished"></translation>
+        <translation>Labels</translation>
     </message>
     <message>
         <source>ラベル (mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Label (mm)</translation>
     </message>
     <message>
         <source>説明</source>
-        <translation type="unfinished"></translation>
+        <translation>Description</translation>
     </message>
 </context>
 <context>
@@ -2282,46 +2499,46 @@ Printing writes a PDF file instead.</translation>
     </message>
     <message>
         <source>製品から選ぶ</source>
-        <translation type="unfinished"></translation>
+        <translation>Product</translation>
     </message>
     <message>
         <source>市販のラベル用紙を製品番号などで探して、そのままフォームにします。</source>
-        <translation type="unfinished"></translation>
+        <translation>Find a label sheet you bought by its product code and use it as the template</translation>
     </message>
     <message>
         <source>格子で配置</source>
-        <translation type="unfinished"></translation>
+        <translation>Grid</translation>
     </message>
     <message>
         <source>列と行、ラベルの大きさ、余白とピッチからラベルを並べます。</source>
-        <translation type="unfinished"></translation>
+        <translation>Lay out the labels from columns, rows, label size, margins and pitch</translation>
     </message>
     <message>
         <source>製品として保存</source>
-        <translation type="unfinished"></translation>
+        <translation>Save Product</translation>
     </message>
     <message>
         <source>このフォームを「製品から選ぶ」の一覧に加えます。</source>
-        <translation type="unfinished"></translation>
+        <translation>Add this template to the product list</translation>
     </message>
     <message>
         <source>製品「%1」はすでに保存されています。<byte value="xd"/>上書きしますか？</source>
-        <translation type="unfinished"></translation>
+        <translation>The product “%1” has been saved before.<byte value="xd"/>Overwrite it?</translation>
     </message>
     <message>
         <source>製品「%1」はカタログにあります。<byte value="xd"/>一覧ではこの保存した製品に置き換わります。保存しますか？</source>
-        <translation type="unfinished"></translation>
+        <translation>The product “%1” is in the catalogue.<byte value="xd"/>The list will show your saved product instead. Save it?</translation>
     </message>
     <message>
         <source>製品「%1」を保存しました。<byte value="xd"/>「製品から選ぶ」で選べます。</source>
-        <translation type="unfinished"></translation>
+        <translation>The product “%1” was saved.<byte value="xd"/>You can choose it under “Product”.</translation>
     </message>
 </context>
 <context>
     <name>porkane::TemplateDraft</name>
     <message>
         <source>文字入力中の文書には %1 面のラベルがあります。%1 面以上の配置を選んでください。</source>
-        <translation type="unfinished"></translation>
+        <translation>The document being edited has %1 labels. Please choose a layout of %1 labels or more.</translation>
     </message>
 </context>
 </TS>

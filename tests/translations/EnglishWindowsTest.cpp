@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QGroupBox>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -26,8 +27,13 @@
 #include "editor/ui/EditorWindow.h"
 #include "format/ui/FormatSettingsDialog.h"
 #include "image/ui/ImagePasteDialog.h"
+#include "print/PrintPages.h"
 #include "print/ui/PrintPanel.h"
+#include "print/ui/PrintPreviewDialog.h"
 #include "print/ui/PrinterSetupDialog.h"
+#include "sheet/ui/LabelGridDialog.h"
+#include "sheet/ui/ProductChooserDialog.h"
+#include "sheet/ui/ProductSaveDialog.h"
 #include "sheet/ui/TemplateDesignerWindow.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestFiles.h"
@@ -231,7 +237,9 @@ TEST_F(EnglishWindowsTest, TheDesignerTheEditorAndWhatTheEditorOpens)
     ASSERT_NE(text, nullptr);
     QTest::keyClicks(text, QStringLiteral("Label"));
     // A character Shift-JIS lacks is refused under the text box.
-    QTest::keyClicks(text, QStringLiteral("鷗"));
+    QInputMethodEvent typed;
+    typed.setCommitString(QStringLiteral("鷗"));
+    QCoreApplication::sendEvent(text, &typed);
     auto *status = editor->findChild<QLabel *>(QStringLiteral("statusLine"));
     ASSERT_NE(status, nullptr);
     EXPECT_EQ(status->text(), QStringLiteral("\"鷗\" cannot be typed on a label."));
@@ -256,6 +264,31 @@ TEST_F(EnglishWindowsTest, TheDesignerTheEditorAndWhatTheEditorOpens)
     click(editor->toolButton(EditorWindow::PrintButton));
     ASSERT_NE(editor->printPanel(), nullptr);
     expectNoClippedText(editor);
+    // The merge settings, enabled.
+    auto *merge = editor->printPanel()->findChild<QRadioButton *>(QStringLiteral("mergeMode"));
+    ASSERT_NE(merge, nullptr);
+    merge->setChecked(true);
+    expectNoClippedText(editor);
+}
+
+TEST_F(EnglishWindowsTest, TheDesignersDialogsAndThePrintPreview)
+{
+    ProductChooserDialog chooser(state, 1);
+    chooser.show();
+    expectNoClippedText(&chooser);
+
+    SheetTemplate sheet = SheetTemplate::newTemplate();
+    LabelGridDialog grid(sheet, 1);
+    grid.show();
+    expectNoClippedText(&grid);
+
+    ProductSaveDialog save(QStringLiteral("A-ONE"), QStringLiteral("28171"));
+    save.show();
+    expectNoClippedText(&save);
+
+    PrintPreviewDialog preview(PrintPages::asIs(LabelDocument::fromTemplate(sheet)), {}, ScreenScale{15, 15});
+    preview.show();
+    expectNoClippedText(&preview);
 }
 
 TEST_F(EnglishWindowsTest, ThePrinterSetupDialog)

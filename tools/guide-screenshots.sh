@@ -57,11 +57,11 @@ case $lang in
 en*)
     t_menu='Porkane  ver' t_designer='Template Designer' t_editor='Label Text' t_format='Text Format'
     t_paste='Paste Picture' t_printer='Printer Setup' t_about='About Porkane' t_open='Open File'
-    t_save='Save As' ;;
+    t_save='Save As' t_products='Choose a Product' t_grid='Grid Layout' t_preview='Print Preview' ;;
 *)
     t_menu='ぽるかね  ver' t_designer='フォームの設定' t_editor='文字入力' t_format='書式設定'
     t_paste='画像の貼り付け' t_printer='プリンタの設定' t_about='ぽるかねについて' t_open='ファイルを開く'
-    t_save='名前を付けて保存' ;;
+    t_save='名前を付けて保存' t_products='製品から選ぶ' t_grid='格子で配置' t_preview='印刷プレビュー' ;;
 esac
 
 # --- The program's settings and files for the pictures -----------------------
@@ -212,6 +212,23 @@ menu_button 6
 choose_file "$t_open" "$fom"
 designer=$(window "$t_designer")
 shot "$designer" designer
+designer_w=$(xwininfo -id "$designer" | awk '/Width:/ { print $2 }')
+# 製品から選ぶ and 格子で配置, the first two buttons at the right of its toolbar.
+click "$designer" $((designer_w - 218)) 55
+products=$(window "$t_products")
+focus "$products"
+type_text "L7160"
+key Down
+sleep 0.5
+shot "$products" products
+key Escape
+gone "$t_products"
+click "$designer" $((designer_w - 135)) 55
+grid=$(window "$t_grid")
+shot "$grid" grid
+focus "$grid"
+key Escape
+gone "$t_grid"
 # Its close button (閉じる), the third of its toolbar.
 click "$designer" 216 55
 gone "$t_designer"
@@ -289,6 +306,14 @@ import -window "$editor" "$work/before.png"
 click "$editor" 110 53
 sleep 1
 import -window "$editor" "$work/after.png"
-shot "$editor" print "$(changed_area "$work/before.png" "$work/after.png")"
+panel=$(changed_area "$work/before.png" "$work/after.png")
+shot "$editor" print "$panel"
+
+# The print preview: 印刷プレビュー, the middle of the panel's five buttons.
+read -r panel_w panel_h panel_x panel_y <<<"$(echo "$panel" | awk -F'[x+]' '{ print $1, $2, $3, $4 }')"
+click "$editor" $((panel_x + panel_w / 2)) $((panel_y + panel_h - 45))
+preview=$(window "$t_preview")
+shot "$preview" print-preview
+convert "$out/${prefix}print-preview.png" -resize '900x>' "$out/${prefix}print-preview.png"
 
 echo "pictures written to $out" >&2

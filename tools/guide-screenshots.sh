@@ -315,5 +315,21 @@ click "$editor" $((panel_x + panel_w / 2)) $((panel_y + panel_h - 45))
 preview=$(window "$t_preview")
 shot "$preview" print-preview
 convert "$out/${prefix}print-preview.png" -resize '900x>' "$out/${prefix}print-preview.png"
+focus "$preview"
+key Escape
+gone "$t_preview"
+
+# Merge printing: 差し込み印刷 with an address list of twelve rows.
+list=$work/files/address.csv
+{
+    echo '郵便番号,住所,氏名'
+    for n in $(seq 1 12); do echo "100-00$((10 + n)),東京都千代田区千代田$n-1,山田 太郎$n"; done
+} >"$list"
+import -window "$editor" "$work/before.png"
+click "$editor" $((panel_x + 178)) $((panel_y + 223))
+click "$editor" $((panel_x + panel_w - 78)) $((panel_y + 247))
+choose_file "$t_open" "$list"
+sleep 0.5
+shot "$editor" merge "$panel"
 
 echo "pictures written to $out" >&2

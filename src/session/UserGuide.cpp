@@ -26,6 +26,7 @@ constexpr SectionPlace Places[] = {
     {GuideSection::Editor, "editor.html", "editor"},
     {GuideSection::Format, "format.html", "format"},
     {GuideSection::Pictures, "pictures.html", "pictures"},
+    {GuideSection::Barcodes, "pictures.html", "barcodes"},
     {GuideSection::Print, "print.html", "print"},
     {GuideSection::PrinterSetup, "print.html", "printer-setup"},
     {GuideSection::PrintPreview, "print.html", "print-preview"},

@@ -22,6 +22,7 @@ enum class GuideSection {
     Editor,
     Format,
     Pictures,
+    Barcodes,
     Print,
     PrinterSetup,
     PrintPreview,

@@ -1,5 +1,6 @@
 #include <memory>
 
+#include <QAction>
 #include <QPrinter>
 #include <QShortcut>
 #include <gtest/gtest.h>
@@ -57,6 +58,10 @@ protected:
             if (key->key() == QKeySequence(Qt::Key_F1))
                 keys.append(key);
         EXPECT_EQ(keys.size(), 1) << window.objectName().toStdString();
+        // An action on F1 as well would make the key ambiguous.
+        for (QAction *action : window.findChildren<QAction *>())
+            EXPECT_FALSE(action->shortcuts().contains(QKeySequence(Qt::Key_F1)))
+                << window.objectName().toStdString() << ": " << action->objectName().toStdString();
         if (keys.size() != 1)
             return QString();
         const qsizetype before = opened.size();

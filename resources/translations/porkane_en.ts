@@ -508,11 +508,11 @@
     </message>
     <message>
         <source>・差し込めない行 %1</source>
-        <translation>- rows that cannot be merged: %1</translation>
+        <translation>, %1 that cannot be merged</translation>
     </message>
     <message>
         <source>・全 %1 ページ</source>
-        <translation>- %1 page(s) in all</translation>
+        <translation>, %1 page(s) in all</translation>
     </message>
 </context>
 <context>

@@ -93,6 +93,24 @@
     </message>
 </context>
 <context>
+    <name>BarcodeMerge</name>
+    <message>
+        <source>差し込み項目（%1）のあるバーコードは、元にするラベル %2 の上に置いてください。</source>
+        <translation>A barcode with merge fields (%1) must lie on the design label %2.</translation>
+    </message>
+    <message>
+        <source>%1 にこの項目がありません</source>
+        <translation>%1 has no such field</translation>
+    </message>
+</context>
+<context>
+    <name>BarcodeSource</name>
+    <message>
+        <source>バーコードの設定がありません</source>
+        <translation>The barcode settings are missing</translation>
+    </message>
+</context>
+<context>
     <name>CustomerBarcode</name>
     <message>
         <source>住所Bの漢数字「%1」を数字に直せません</source>
@@ -894,6 +912,180 @@
     </message>
 </context>
 <context>
+    <name>porkane::BarcodeDialog</name>
+    <message>
+        <source>バーコード作成</source>
+        <translation>Barcode</translation>
+    </message>
+    <message>
+        <source>保存して開き直すと、通常の画像になります。</source>
+        <translation>Once saved and opened again, it is an ordinary picture.</translation>
+    </message>
+    <message>
+        <source>O   K</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>このバーコードを画像にします。</source>
+        <translation>Make this barcode the picture</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>バーコードを作らずに閉じます。</source>
+        <translation>Close without making a barcode</translation>
+    </message>
+    <message>
+        <source>種類とデータ</source>
+        <translation>Type and data</translation>
+    </message>
+    <message>
+        <source>例：4901234567894、《JAN》</source>
+        <translation>e.g. 4901234567894, 《JAN》</translation>
+    </message>
+    <message>
+        <source>例：100-0013、《郵便番号》</source>
+        <translation>e.g. 100-0013, 《Postcode》</translation>
+    </message>
+    <message>
+        <source>例：1丁目3番2号、《住所2》</source>
+        <translation>e.g. 1-3-2, 《Address2》</translation>
+    </message>
+    <message>
+        <source>町域名より後ろの住所（丁目・番地・号、建物名と部屋番号）</source>
+        <translation>The address after the town name (block and house numbers, building and room)</translation>
+    </message>
+    <message>
+        <source>・データ</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>・郵便番号</source>
+        <translation>Postcode</translation>
+    </message>
+    <message>
+        <source>・住所B</source>
+        <translation>Address B</translation>
+    </message>
+    <message>
+        <source>《》の項目は、差し込み印刷で行ごとの値に置き換わります（ここでは見本）。</source>
+        <translation>Fields in 《》 take each row&apos;s values when merge printing (a sample here).</translation>
+    </message>
+    <message>
+        <source>・種類</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>大きさ</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>モジュール幅で指定</source>
+        <translation>By module width</translation>
+    </message>
+    <message>
+        <source>最も細いバー（二次元コードはセル）の幅を決めます。</source>
+        <translation>Sets the width of the narrowest bar (the cell of a 2D code)</translation>
+    </message>
+    <message>
+        <source>全体の大きさで指定</source>
+        <translation>By overall size</translation>
+    </message>
+    <message>
+        <source>この大きさに収まる、できるだけ大きなバーコードにします。</source>
+        <translation>Makes the largest barcode that fits this size</translation>
+    </message>
+    <message>
+        <source>バーの高さ</source>
+        <translation>Bar height</translation>
+    </message>
+    <message>
+        <source>ｍｍ</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>&#x3000;モジュール幅</source>
+        <translation>&#x3000;Module width</translation>
+    </message>
+    <message>
+        <source>&#x3000;横</source>
+        <translation>&#x3000;Width</translation>
+    </message>
+    <message>
+        <source>縦</source>
+        <translation>Height</translation>
+    </message>
+    <message>
+        <source>表示</source>
+        <translation>Appearance</translation>
+    </message>
+    <message>
+        <source>バーの下に数字・文字を表示する</source>
+        <translation>Show the digits or text under the bars</translation>
+    </message>
+    <message>
+        <source>周りに余白（クワイエットゾーン）を付ける</source>
+        <translation>Add a margin (quiet zone) around it</translation>
+    </message>
+    <message>
+        <source>読み取りに必要な白い余白です。ラベルの端に寄せるときも付けておきます。</source>
+        <translation>The white margin a reader needs; keep it even near the edge of a label.</translation>
+    </message>
+    <message>
+        <source>・誤り訂正レベル</source>
+        <translation>Error correction</translation>
+    </message>
+    <message>
+        <source>L（約7%）</source>
+        <translation>L (about 7%)</translation>
+    </message>
+    <message>
+        <source>M（約15%）</source>
+        <translation>M (about 15%)</translation>
+    </message>
+    <message>
+        <source>Q（約25%）</source>
+        <translation>Q (about 25%)</translation>
+    </message>
+    <message>
+        <source>H（約30%）</source>
+        <translation>H (about 30%)</translation>
+    </message>
+    <message>
+        <source>汚れや欠けがあっても読み取れる割合です。高いほどコードは大きくなります。</source>
+        <translation>How much of the code may be dirty or missing and still read; the higher, the larger the code.</translation>
+    </message>
+    <message>
+        <source>見本</source>
+        <translation>Sample</translation>
+    </message>
+    <message>
+        <source>%1 × %2 mm（モジュール %3 mm）</source>
+        <translation>%1 × %2 mm (module %3 mm)</translation>
+    </message>
+    <message>
+        <source>バーコードのデータ：%1</source>
+        <translation>Barcode data: %1</translation>
+    </message>
+    <message>
+        <source>読み取ると：%1</source>
+        <translation>Reads as: %1</translation>
+    </message>
+    <message>
+        <source>（なし）</source>
+        <translation>(none)</translation>
+    </message>
+</context>
+<context>
+    <name>porkane::BarcodeDialogModel</name>
+    <message>
+        <source>郵便番号を入力してください</source>
+        <translation>Please enter the postcode</translation>
+    </message>
+</context>
+<context>
     <name>porkane::ChangeFormatPanel</name>
     <message>
         <source>書式変更</source>
@@ -1587,6 +1779,18 @@
     <message>
         <source>画像より透過色を設定します。</source>
         <translation>Pick the transparent color from the picture</translation>
+    </message>
+    <message>
+        <source>バーコード作成</source>
+        <translation>Barcode</translation>
+    </message>
+    <message>
+        <source>JANコード、QRコード、カスタマバーコードなどを作ります。</source>
+        <translation>Make a JAN code, a QR code, a postal customer barcode and more</translation>
+    </message>
+    <message>
+        <source>この画像は %1 です。「バーコード作成」で設定を変えられます。</source>
+        <translation>This picture is a %1 barcode; “Barcode” changes its settings.</translation>
     </message>
 </context>
 <context>

@@ -84,6 +84,7 @@ void LabelDocument::discard()
     placement_.fill(ImagePlacementRow{});
     for (QImage &picture : pictures_)
         picture = QImage();
+    sources_.fill(PictureSource{});
 }
 
 void LabelDocument::checkLabel(int label)
@@ -178,6 +179,19 @@ void LabelDocument::setPicture(int pictureIndex, const QImage &picture)
 {
     checkPictureIndex(pictureIndex);
     pictures_[pictureIndex] = picture;
+    sources_[pictureIndex] = PictureSource{};
+}
+
+const PictureSource &LabelDocument::pictureSource(int pictureIndex) const
+{
+    checkPictureIndex(pictureIndex);
+    return sources_[pictureIndex];
+}
+
+void LabelDocument::setPictureSource(int pictureIndex, const PictureSource &source)
+{
+    checkPictureIndex(pictureIndex);
+    sources_[pictureIndex] = source;
 }
 
 int LabelDocument::addImage(const QImage &picture, const ImagePlacementRow &placement)
@@ -192,6 +206,7 @@ int LabelDocument::addImage(const QImage &picture, const ImagePlacementRow &plac
     imageSlot_[number] = index;
     placement_[index] = placement;
     pictures_[index] = picture;
+    sources_[index] = PictureSource{};
     imageCount_ = qint16(number);
     return number;
 }
@@ -202,6 +217,7 @@ void LabelDocument::deleteImage(int imageNumber)
         throw DocumentError(QStringLiteral("there is no image %1").arg(imageNumber));
     const int index = imageSlot_[imageNumber];
     pictures_[index] = QImage();
+    sources_[index] = PictureSource{};
     placement_[index] = ImagePlacementRow{};
     std::copy(imageSlot_.begin() + imageNumber + 1, imageSlot_.end(), imageSlot_.begin() + imageNumber);
     imageSlot_.back() = 0;

@@ -13,6 +13,7 @@
 #include <QString>
 
 #include "core/Variant.h"
+#include "document/PictureSource.h"
 #include "sheet/SheetTemplate.h"
 
 namespace porkane {
@@ -108,7 +109,12 @@ public:
     ImagePlacementRow &ImagePlacement(int pictureIndex);
     const ImagePlacementRow &ImagePlacement(int pictureIndex) const;
     const QImage &picture(int pictureIndex) const;
+    // A new picture has no source: the caller that made it says what it
+    // was made from afterwards.
     void setPicture(int pictureIndex, const QImage &picture);
+    // What the picture was made from (in memory only; never saved).
+    const PictureSource &pictureSource(int pictureIndex) const;
+    void setPictureSource(int pictureIndex, const PictureSource &source);
 
     // Adds an image as the next number in the first free picture index and
     // returns its number; with 20 images already in use it throws
@@ -133,6 +139,7 @@ private:
     qint16 imageCount_ = 0;
     std::array<ImagePlacementRow, PictureIndices> placement_{};
     std::array<QImage, PictureIndices> pictures_;
+    std::array<PictureSource, PictureIndices> sources_;
 };
 
 } // namespace porkane

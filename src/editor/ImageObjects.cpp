@@ -224,7 +224,7 @@ bool ImageObjects::beginEditing(qint32 pictureIndex)
 }
 
 void ImageObjects::receive(const QImage &picture, bool transparent, RgbValue transparentColour,
-                           QPoint viewOffsetTwips, double zoom)
+                           QPoint viewOffsetTwips, double zoom, const PictureSource &source)
 {
     if (!session_.isOpen() || picture.isNull())
         return;
@@ -246,6 +246,7 @@ void ImageObjects::receive(const QImage &picture, bool transparent, RgbValue tra
         place[PlacementTransparent] = flag;
         place[PlacementColour] = transparentColour;
     }
+    document().setPictureSource(index, source);
     editSlot_ = 0;
     session_.setModified(true);
     setImagesFirst(true);

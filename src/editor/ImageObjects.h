@@ -89,9 +89,10 @@ public:
     // The dialog's picture: a new image at the top left of the part of the
     // sheet in view (the view's offset in twips, at the zoom), in front of
     // the text; or the edited image's new picture and see-through colour.
-    // Either becomes the selected image.
+    // Either becomes the selected image, with what the picture was made
+    // from (a barcode's settings) kept beside it.
     void receive(const QImage &picture, bool transparent, RgbValue transparentColour, QPoint viewOffsetTwips,
-                 double zoom);
+                 double zoom, const PictureSource &source = {});
 
 signals:
     void selectionChanged(qint32 selected);

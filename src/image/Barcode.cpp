@@ -595,6 +595,18 @@ BarcodePicture drawBarcode(const BarcodeSpec &spec, int dpi)
     return picture;
 }
 
+BarcodeSize measureBarcode(const BarcodeSpec &spec, int dpi)
+{
+    const DotLayout layout = layOut(spec, dpi);
+    BarcodeSize size;
+    size.width = layout.width;
+    size.height = layout.height;
+    size.dotsPerModule = layout.dotsPerModule;
+    size.widthMm = layout.width * 25.4 / dpi;
+    size.heightMm = layout.height * 25.4 / dpi;
+    return size;
+}
+
 QByteArray barcodeSvg(const BarcodeSpec &spec, int dpi)
 {
     const DotLayout layout = layOut(spec, dpi);

@@ -101,6 +101,17 @@ struct BarcodePicture {
 // module would be smaller than one dot, or the picture would be too large.
 BarcodePicture drawBarcode(const BarcodeSpec &spec, int dpi);
 
+// The size drawBarcode gives, in dots and millimetres, without drawing;
+// throws as it does.
+struct BarcodeSize {
+    int width = 0;
+    int height = 0;
+    int dotsPerModule = 0;
+    double widthMm = 0;
+    double heightMm = 0;
+};
+BarcodeSize measureBarcode(const BarcodeSpec &spec, int dpi);
+
 // The same drawing as an SVG document sized in millimetres, with no
 // background (white stays see-through); its units are the dots of `dpi`.
 QByteArray barcodeSvg(const BarcodeSpec &spec, int dpi);

@@ -1,8 +1,12 @@
 #include "image/ImagePasteModel.h"
 
+#include <algorithm>
+
 #include "core/Errors.h"
 #include "core/Rounding.h"
+#include "core/Units.h"
 #include "image/ImageMessages.h"
+#include "image/PictureLimits.h"
 
 namespace porkane {
 
@@ -30,21 +34,49 @@ ImagePasteModel::ImagePasteModel(int twipsPerPixelX, int twipsPerPixelY, QObject
 {
 }
 
-void ImagePasteModel::startOn(const QImage &picture, bool transparent, RgbValue colour)
+void ImagePasteModel::startOn(const QImage &picture, bool transparent, RgbValue colour, const PictureSource &source)
 {
     if (!isIdle())
         return;
     const Busy busy(busy_, Working);
+    bool loaded = false;
     try {
         workbench_.load(picture);
+        loaded = true;
     } catch (const UserError &error) {
         setStatus(error.message());
     }
     transparent_ = transparent;
     colour_ = colour;
     picking_ = false;
+    loadedTurns_ = source.quarterTurns;
+    setSource(loaded ? source : PictureSource{});
     emit seeThroughChanged();
-    showNewResult(false);
+    showNewResult(source_.isBarcode());
+}
+
+void ImagePasteModel::setSource(const PictureSource &source)
+{
+    if (source == source_)
+        return;
+    source_ = source;
+    emit pictureSourceChanged();
+}
+
+void ImagePasteModel::turnSource(int quarterTurns)
+{
+    if (!source_.isBarcode())
+        return;
+    PictureSource turned = source_;
+    turned.quarterTurns = (turned.quarterTurns + quarterTurns) % 4;
+    setSource(turned);
+}
+
+void ImagePasteModel::keepSourceIfUnscaled()
+{
+    // Scaling starts from the source copy: the same size is the same picture.
+    if (source_.isBarcode() && workbench_.result().size() != workbench_.sourceCopy().size())
+        setSource({});
 }
 
 double ImagePasteModel::shown(double millimetres) const
@@ -88,6 +120,8 @@ void ImagePasteModel::takePicture(const std::function<std::optional<QImage>()> &
         if (picture) {
             workbench_.load(*picture);
             setStatus({});
+            loadedTurns_ = 0;
+            setSource({});
             showNewResult(false);
         }
     } catch (const UserError &error) {
@@ -95,6 +129,42 @@ void ImagePasteModel::takePicture(const std::function<std::optional<QImage>()> &
     }
     if (attempted)
         emit pictureTaken();
+}
+
+void ImagePasteModel::takeBarcode(const BarcodePicture &picture, const PictureSource &settings)
+{
+    if (!isIdle() || picture.image.isNull())
+        return;
+    const Busy busy(busy_, Working);
+    try {
+        // One screen pixel per picture pixel, like any pasted picture.
+        const auto side = [](double millimetres, int twipsPerPixel) {
+            return std::max<qint64>(1, qint64(roundHalfEven(toPixels(Millimetres{millimetres}, twipsPerPixel).value)));
+        };
+        const qint64 width = side(picture.widthMm, workbench_.twipsPerPixelX());
+        const qint64 height = side(picture.heightMm, workbench_.twipsPerPixelY());
+        checkPictureSize(width, height);
+        const QImage shown = withinMemory([&] {
+            return picture.image.scaled(int(width), int(height), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        });
+        workbench_.load(shown);
+        for (int turn = 0; turn < settings.quarterTurns % 4; ++turn)
+            workbench_.turn90();
+        // The turned picture is the one to scale from; restoring unturns it.
+        loadedTurns_ = 0;
+        setStatus({});
+    } catch (const UserError &error) {
+        setStatus(error.message());
+        return;
+    }
+    transparent_ = true;
+    colour_ = StartingColour;
+    picking_ = false;
+    PictureSource kept = settings;
+    kept.quarterTurns = settings.quarterTurns % 4;
+    setSource(kept);
+    emit seeThroughChanged();
+    showNewResult(true);
 }
 
 // --- Turning and mirroring ------------------------------------------------------
@@ -121,37 +191,76 @@ void ImagePasteModel::transform(const std::function<void(const RowProgress &)> &
 
 void ImagePasteModel::restore()
 {
-    transform([this](const RowProgress &) { workbench_.restore(); }, false, false);
+    transform(
+        [this](const RowProgress &) {
+            workbench_.restore();
+            if (source_.isBarcode()) {
+                PictureSource restored = source_;
+                restored.quarterTurns = loadedTurns_;
+                setSource(restored);
+            }
+        },
+        false, source_.isBarcode());
 }
 
 void ImagePasteModel::turn90()
 {
-    transform([this](const RowProgress &progress) { workbench_.turn90(progress); }, true, false);
+    transform(
+        [this](const RowProgress &progress) {
+            workbench_.turn90(progress);
+            turnSource(1);
+        },
+        true, source_.isBarcode());
 }
 
 void ImagePasteModel::turn180()
 {
-    transform([this](const RowProgress &) { workbench_.turn180(); }, false, false);
+    transform(
+        [this](const RowProgress &) {
+            workbench_.turn180();
+            turnSource(2);
+        },
+        false, source_.isBarcode());
 }
 
 void ImagePasteModel::turn270()
 {
-    transform([this](const RowProgress &progress) { workbench_.turn270(progress); }, true, false);
+    transform(
+        [this](const RowProgress &progress) {
+            workbench_.turn270(progress);
+            turnSource(3);
+        },
+        true, source_.isBarcode());
 }
 
 void ImagePasteModel::mirrorLeftRight()
 {
-    transform([this](const RowProgress &) { workbench_.mirrorLeftRight(); }, false, false);
+    transform(
+        [this](const RowProgress &) {
+            workbench_.mirrorLeftRight();
+            setSource({});
+        },
+        false, false);
 }
 
 void ImagePasteModel::mirrorTopBottom()
 {
-    transform([this](const RowProgress &) { workbench_.mirrorTopBottom(); }, false, false);
+    transform(
+        [this](const RowProgress &) {
+            workbench_.mirrorTopBottom();
+            setSource({});
+        },
+        false, false);
 }
 
 void ImagePasteModel::turnBy(int degrees)
 {
-    transform([this, degrees](const RowProgress &progress) { workbench_.turnBy(degrees, progress); }, true, true);
+    transform(
+        [this, degrees](const RowProgress &progress) {
+            workbench_.turnBy(degrees, progress);
+            setSource({});
+        },
+        true, true);
 }
 
 // --- Scale, width and height ----------------------------------------------------
@@ -168,7 +277,8 @@ void ImagePasteModel::setScalePercent(int percent)
         setStatus(error.message());
     }
     shownScale_ = percent;
-    sizesToTenths_ = false;
+    keepSourceIfUnscaled();
+    sizesToTenths_ = source_.isBarcode();
     emit pictureChanged();
     emit fieldsChanged(WidthField | HeightField);
 }
@@ -190,6 +300,7 @@ void ImagePasteModel::setSide(bool width, double millimetres)
     } catch (const UserError &error) {
         setStatus(error.message());
     }
+    keepSourceIfUnscaled();
     {
         // The scale reads 100 of the new size; its own change must not scale.
         const Busy busy(busy_, ApplyingSize);

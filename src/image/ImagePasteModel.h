@@ -19,6 +19,8 @@
 #include <QString>
 
 #include "core/Colour.h"
+#include "document/PictureSource.h"
+#include "image/Barcode.h"
 #include "image/ImageWorkbench.h"
 
 namespace porkane {
@@ -44,7 +46,7 @@ public:
     // result and the source copy at scale 100, with its own see-through flag
     // and colour. A picture that cannot be used leaves the model empty and
     // the status says why.
-    void startOn(const QImage &picture, bool transparent, RgbValue colour);
+    void startOn(const QImage &picture, bool transparent, RgbValue colour, const PictureSource &source = {});
 
     const ImageWorkbench &workbench() const { return workbench_; }
     bool hasPicture() const { return workbench_.hasPicture(); }
@@ -67,6 +69,16 @@ public:
     // UserError it throws goes to the status line. A picture becomes all
     // three pictures at scale 100; otherwise nothing changes.
     void takePicture(const std::function<std::optional<QImage>()> &obtain);
+
+    // A barcode from the barcode dialog, taken like a loaded picture: its
+    // print-resolution picture at its size in millimetres on the screen
+    // (shown to a tenth), given the settings' quarter turns, with white
+    // see-through. Its settings stay beside it while quarter turns and
+    // restoring are all that is done to it; mirroring, a free turn or
+    // another size make it an ordinary picture.
+    void takeBarcode(const BarcodePicture &picture, const PictureSource &settings);
+    // What the result was made from; an ordinary picture's is Picture.
+    const PictureSource &pictureSource() const { return source_; }
 
     void restore();
     void turn90();
@@ -116,6 +128,8 @@ signals:
     // A load attempt is over; the model is still working, so the window may
     // let events run.
     void pictureTaken();
+    // The result became a barcode or stopped being one.
+    void pictureSourceChanged();
     // A quarter or free turn runs row by row.
     void turnStarted();
     void rowsTurned(int rowsDone, int rowCount);
@@ -127,6 +141,10 @@ private:
     void setStatus(const QString &status);
     void showNewResult(bool sizesToTenths);
     double shown(double millimetres) const;
+    void setSource(const PictureSource &source);
+    // After a change of size: settings no longer drawn at this size go.
+    void keepSourceIfUnscaled();
+    void turnSource(int quarterTurns);
 
     ImageWorkbench workbench_;
     BusyState busy_ = Idle;
@@ -136,6 +154,9 @@ private:
     bool transparent_ = false;
     bool picking_ = false;
     RgbValue colour_ = StartingColour;
+    PictureSource source_;
+    // The quarter turns of the loaded picture, which restoring brings back.
+    int loadedTurns_ = 0;
 };
 
 } // namespace porkane

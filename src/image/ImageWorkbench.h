@@ -31,6 +31,9 @@ public:
     // the free turn's bounding box.
     explicit ImageWorkbench(int twipsPerPixelX = 15, int twipsPerPixelY = 15);
 
+    int twipsPerPixelX() const { return twipsPerPixelX_; }
+    int twipsPerPixelY() const { return twipsPerPixelY_; }
+
     bool hasPicture() const { return !result_.isNull(); }
     const QImage &loaded() const { return loaded_; }
     const QImage &result() const { return result_; }

@@ -14,6 +14,9 @@
 #include "core/Errors.h"
 #include "core/Nearest.h"
 #include "core/Units.h"
+#include "image/BarcodeSource.h"
+#include "image/PixelOperations.h"
+#include "print/BarcodeMerge.h"
 #include "print/CurrentPrinter.h"
 #include "print/PdfOutputFile.h"
 #include "print/PrintPages.h"
@@ -79,9 +82,31 @@ public:
         return prepared_.back().second;
     }
 
+    // Barcodes drawn from their own settings are the same on every page too.
+    struct BarcodeKey {
+        PrintedBarcode barcode;
+        int dpi;
+        bool seeThrough;
+        qint32 colour;
+        bool operator==(const BarcodeKey &) const = default;
+    };
+    const QImage *find(const BarcodeKey &key) const
+    {
+        for (const auto &[each, image] : barcodes_)
+            if (each == key)
+                return &image;
+        return nullptr;
+    }
+    const QImage &add(const BarcodeKey &key, QImage image)
+    {
+        barcodes_.emplace_back(key, std::move(image));
+        return barcodes_.back().second;
+    }
+
 private:
     // At most the document's twenty images.
     std::vector<std::pair<Key, QImage>> prepared_;
+    std::vector<std::pair<BarcodeKey, QImage>> barcodes_;
 };
 
 // The part of a picture that shows inside `visible` when the whole picture
@@ -180,20 +205,96 @@ void drawImage(QPainter &painter, const PrintGeometry &geometry, const QRect &sh
     report(progress.seeThroughFinished);
 }
 
+// The resolution a barcode is drawn at on the device: its own when that
+// puts modules on whole dots of the 1/300 inch grid, otherwise the
+// picture's, stretched (a preview, a printer of 360 or 720 dpi).
+int barcodeDpi(const PrintDevice &device)
+{
+    const double dpi = device.dotsPerInchX;
+    if (dpi == device.dotsPerInchY && dpi >= 300 && dpi <= MaxBarcodeDpi && std::fmod(dpi, 300) == 0)
+        return int(dpi);
+    return BarcodePictureDpi;
+}
+
+// The symbol as the page shows it: turned as its picture was, white made
+// see-through when that is the picture's see-through colour. Null when
+// nothing of it would show.
+QImage barcodeImage(const PrintedBarcode &barcode, int dpi, bool seeThrough, RgbValue colour)
+{
+    QImage image = drawBarcode(barcode.spec, dpi).image;
+    // Turned as the paste dialog turns pictures.
+    for (int turn = 0; turn < barcode.quarterTurns % 4; ++turn)
+        image = turn90(image);
+    if (image.isNull())
+        throw OutOfMemoryError();
+    return seeThrough ? seeThroughCopy(image, colour, {}) : image;
+}
+
+void drawPrintedBarcode(QPainter &painter, const PrintGeometry &geometry, const PrintDevice &device, ScreenScale screen,
+                 const LabelDocument &document, const PrintedBarcode &barcode, PreparedPictures &prepared)
+{
+    const ImagePlacementRow &placement = document.ImagePlacement(barcode.pictureIndex);
+    const bool seeThrough = placement[PlacementTransparent] == 1;
+    const int dpi = barcodeDpi(device);
+    const PreparedPictures::BarcodeKey key{barcode, dpi, seeThrough,
+                                           seeThrough ? placement[PlacementColour] & 0xFFFFFF : 0};
+    // A merged symbol differs from label to label: only the document's own
+    // are kept for the next page.
+    const bool shared = barcode.shiftXMm == 0 && barcode.shiftYMm == 0;
+    QImage made;
+    const QImage *image = shared ? prepared.find(key) : nullptr;
+    if (!image) {
+        try {
+            made = barcodeImage(barcode, dpi, seeThrough, key.colour);
+        } catch (const UserError &) {
+            // Settings that were checked make a symbol; should one not, the
+            // page goes on without it.
+        }
+        image = shared ? &prepared.add(key, made) : &made;
+    }
+    if (image->isNull())
+        return;
+    // The picture's corner, shifted to its label, on whole device pixels.
+    const double left = placement[PlacementLeft] * double(screen.twipsPerPixelX) / geometry.twipsPerPixelX() -
+                        geometry.deviceOffsetX() + barcode.shiftXMm * TwipsPerMillimetre / geometry.twipsPerPixelX();
+    const double top = placement[PlacementTop] * double(screen.twipsPerPixelY) / geometry.twipsPerPixelY() -
+                       geometry.deviceOffsetY() + barcode.shiftYMm * TwipsPerMillimetre / geometry.twipsPerPixelY();
+    const std::optional<qint32> x = nearest32(left);
+    const std::optional<qint32> y = nearest32(top);
+    if (!x || !y)
+        return;
+    // One picture pixel to one device pixel when drawn at the device's own
+    // resolution.
+    const QSizeF size(image->width() * device.dotsPerInchX / dpi, image->height() * device.dotsPerInchY / dpi);
+    // A PDF would otherwise keep the bars as JPEG, blurring their edges.
+    const bool lossless = painter.testRenderHint(QPainter::LosslessImageRendering);
+    painter.setRenderHint(QPainter::LosslessImageRendering);
+    painter.drawImage(QRectF(QPointF(*x, *y), size), *image);
+    painter.setRenderHint(QPainter::LosslessImageRendering, lossless);
+}
+
 void drawImagesOfLayer(QPainter &painter, const PrintGeometry &geometry, const QRect &sheetArea,
-                       const LabelDocument &document, qint32 layer, const PrintProgress &progress,
+                       const PrintDevice &device, ScreenScale screen, const LabelDocument &document,
+                       const PageBarcodes &barcodes, qint32 layer, const PrintProgress &progress,
                        PreparedPictures &prepared)
 {
     for (int number = 1; number <= document.ImageCount(); ++number) {
         const qint32 index = document.ImageSlot(number);
-        if (isPictureIndex(index) && document.ImagePlacement(index)[PlacementLayer] == layer)
+        if (!isPictureIndex(index) || document.ImagePlacement(index)[PlacementLayer] != layer)
+            continue;
+        if (!barcodes.replaces(index)) {
             drawImage(painter, geometry, sheetArea, document, index, progress, prepared);
+            continue;
+        }
+        for (const PrintedBarcode &barcode : barcodes.barcodes)
+            if (barcode.pictureIndex == index)
+                drawPrintedBarcode(painter, geometry, device, screen, document, barcode, prepared);
     }
 }
 
 void drawSheetWith(QPainter &painter, const PrintDevice &device, const LabelDocument &document,
-                   const PrintOptions &options, ScreenScale screen, const PrintProgress &progress,
-                   PreparedPictures &prepared)
+                   const PageBarcodes &barcodes, const PrintOptions &options, ScreenScale screen,
+                   const PrintProgress &progress, PreparedPictures &prepared)
 {
     if (!device.isValid() || !painter.isActive())
         return;
@@ -206,7 +307,7 @@ void drawSheetWith(QPainter &painter, const PrintDevice &device, const LabelDocu
     painter.save();
     try {
         painter.setClipRect(sheetArea);
-        drawImagesOfLayer(painter, geometry, sheetArea, document, 1, progress, prepared);
+        drawImagesOfLayer(painter, geometry, sheetArea, device, screen, document, barcodes, 1, progress, prepared);
 
         const int labels = std::clamp(int(sheet.LabelCount), 0, int(SheetTemplate::MaxLabels));
         for (int label = 1; label <= labels; ++label) {
@@ -227,12 +328,43 @@ void drawSheetWith(QPainter &painter, const PrintDevice &device, const LabelDocu
         }
 
         painter.setClipRect(sheetArea);
-        drawImagesOfLayer(painter, geometry, sheetArea, document, 0, progress, prepared);
+        drawImagesOfLayer(painter, geometry, sheetArea, device, screen, document, barcodes, 0, progress, prepared);
     } catch (...) {
         painter.restore();
         throw;
     }
     painter.restore();
+}
+
+void drawSheetOnce(QPainter &painter, const PrintDevice &device, const LabelDocument &document,
+                   const PageBarcodes &barcodes, const PrintOptions &options, ScreenScale screen,
+                   const PrintProgress &progress)
+{
+    PreparedPictures prepared;
+    PrintProgress uncancellable = progress;
+    uncancellable.cancelled = nullptr;
+    drawSheetWith(painter, device, document, barcodes, options, screen, uncancellable, prepared);
+}
+
+PrintOutcome printPageWith(QPaintDevice &target, const PrintDevice &device, const LabelDocument &document,
+                           const PageBarcodes &barcodes, const PrintOptions &options, ScreenScale screen,
+                           const PrintProgress &progress)
+{
+    if (!device.isValid())
+        return PrintOutcome::CannotOpen;
+    QPainter painter;
+    if (!painter.begin(&target))
+        return PrintOutcome::CannotOpen;
+    try {
+        drawSheetOnce(painter, device, document, barcodes, options, screen, progress);
+    } catch (const std::bad_alloc &) {
+        painter.end();
+        return PrintOutcome::OutOfMemory;
+    } catch (const OutOfMemoryError &) {
+        painter.end();
+        return PrintOutcome::OutOfMemory;
+    }
+    return painter.end() ? PrintOutcome::Printed : PrintOutcome::Failed;
 }
 
 // Ends the painter of a job that stops early; its outcome is the reason
@@ -269,30 +401,13 @@ QString printFailureMessage(PrintOutcome outcome)
 void drawSheet(QPainter &painter, const PrintDevice &device, const LabelDocument &document,
                const PrintOptions &options, ScreenScale screen, const PrintProgress &progress)
 {
-    PreparedPictures prepared;
-    PrintProgress uncancellable = progress;
-    uncancellable.cancelled = nullptr;
-    drawSheetWith(painter, device, document, options, screen, uncancellable, prepared);
+    drawSheetOnce(painter, device, document, documentBarcodes(document), options, screen, progress);
 }
 
 PrintOutcome printPage(QPaintDevice &target, const PrintDevice &device, const LabelDocument &document,
                        const PrintOptions &options, ScreenScale screen, const PrintProgress &progress)
 {
-    if (!device.isValid())
-        return PrintOutcome::CannotOpen;
-    QPainter painter;
-    if (!painter.begin(&target))
-        return PrintOutcome::CannotOpen;
-    try {
-        drawSheet(painter, device, document, options, screen, progress);
-    } catch (const std::bad_alloc &) {
-        painter.end();
-        return PrintOutcome::OutOfMemory;
-    } catch (const OutOfMemoryError &) {
-        painter.end();
-        return PrintOutcome::OutOfMemory;
-    }
-    return painter.end() ? PrintOutcome::Printed : PrintOutcome::Failed;
+    return printPageWith(target, device, document, documentBarcodes(document), options, screen, progress);
 }
 
 PrintOutcome printPages(QPagedPaintDevice &target, const PrintDevice &device, const PrintPages &pages,
@@ -314,7 +429,7 @@ PrintOutcome printPages(QPagedPaintDevice &target, const PrintDevice &device, co
             if (page > 0 && !target.newPage())
                 return endEarly(painter, PrintOutcome::Failed);
             const LabelDocument sheet = pages.page(page);
-            drawSheetWith(painter, device, sheet, options, screen, progress, prepared);
+            drawSheetWith(painter, device, sheet, pages.barcodes(page), options, screen, progress, prepared);
         }
     } catch (const JobCancelled &) {
         // A print queue is asked to drop what it has; a PDF is not kept.
@@ -416,7 +531,8 @@ QImage previewPage(const PrintPages &pages, int page, const PrintOptions &option
     image.setDotsPerMeterX(int(std::lround(device.dotsPerInchX / 0.0254)));
     image.setDotsPerMeterY(int(std::lround(device.dotsPerInchY / 0.0254)));
     try {
-        if (printPage(image, device, pages.page(page), options, screen) != PrintOutcome::Printed)
+        if (printPageWith(image, device, pages.page(page), pages.barcodes(page), options, screen, {}) !=
+            PrintOutcome::Printed)
             return QImage();
     } catch (const std::bad_alloc &) {
         return QImage();

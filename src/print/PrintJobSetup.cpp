@@ -18,7 +18,9 @@ struct Texts {
 
 } // namespace
 
-PrintJobSetup::PrintJobSetup(const LabelDocument &document) : document_(document) {}
+PrintJobSetup::PrintJobSetup(const LabelDocument &document, ScreenScale screen) : document_(document), screen_(screen)
+{
+}
 
 int PrintJobSetup::labelCount() const { return std::clamp(document_.labelCount(), 0, LabelDocument::MaxLabels); }
 
@@ -56,11 +58,19 @@ PrintJobSetup::Check PrintJobSetup::check() const
         return check;
     }
     const LabelMerge merge(document_, designLabel());
-    const std::vector<MergeProblem> missing = merge.missingFields(*data_);
+    const BarcodeMerge barcodes(document_, designLabel(), screen_);
+    if (!barcodes.placementProblem().isEmpty()) {
+        check.refusal = barcodes.placementProblem();
+        return check;
+    }
+    std::vector<MergeProblem> missing = merge.missingFields(*data_);
+    for (const MergeProblem &problem : barcodes.missingFields(*data_))
+        missing.push_back(problem);
     if (!missing.empty()) {
         QStringList names;
         for (const MergeProblem &problem : missing)
-            names << QStringLiteral("《%1》").arg(problem.field);
+            if (!names.contains(QStringLiteral("《%1》").arg(problem.field)))
+                names << QStringLiteral("《%1》").arg(problem.field);
         check.refusal = Texts::tr("%1 には、ラベル %2 の %3 に当たる項目がありません。\r"
                                   "1 行目の項目名を確かめてください（%4）。")
                             .arg(QFileInfo(data_->file).fileName())
@@ -69,7 +79,9 @@ PrintJobSetup::Check PrintJobSetup::check() const
         return check;
     }
     for (std::size_t row = 0; row < data_->rows.size(); ++row) {
-        if (merge.merge(*data_, row, check.problems))
+        const bool text = merge.merge(*data_, row, check.problems).has_value();
+        const bool symbols = barcodes.isEmpty() || barcodes.merge(*data_, row, check.problems).has_value();
+        if (text && symbols)
             check.rows.push_back(int(row));
     }
     if (check.rows.empty())
@@ -81,7 +93,7 @@ PrintPages PrintJobSetup::pages(const Check &check) const
 {
     if (mode_ == PrintPlan::Mode::AsIs)
         return PrintPages::asIs(document_, startLabel(), copies());
-    return PrintPages::merged(document_, data_, designLabel(), check.rows, startLabel(), copies());
+    return PrintPages::merged(document_, data_, designLabel(), check.rows, startLabel(), copies(), screen_);
 }
 
 QString PrintJobSetup::summary() const

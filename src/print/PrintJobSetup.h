@@ -24,8 +24,9 @@ class LabelDocument;
 
 class PrintJobSetup {
 public:
-    // The document is read when a job is checked and made, as it is then.
-    explicit PrintJobSetup(const LabelDocument &document);
+    // The document is read when a job is checked and made, as it is then;
+    // the screen's scale gives its pictures' sizes in millimetres.
+    explicit PrintJobSetup(const LabelDocument &document, ScreenScale screen = {});
 
     PrintPlan::Mode mode() const { return mode_; }
     void setMode(PrintPlan::Mode mode) { mode_ = mode; }
@@ -51,7 +52,8 @@ public:
     const QString &dataFile() const { return dataFile_; }
     TextEncoding encoding() const { return encoding_; }
 
-    // Every row merged on the design label as the document is now.
+    // Every row merged on the design label (its text and the barcodes that
+    // name fields) as the document is now.
     struct Check {
         // Why no job can run, empty when one can.
         QString refusal;
@@ -76,6 +78,7 @@ public:
 
 private:
     const LabelDocument &document_;
+    ScreenScale screen_;
     PrintPlan::Mode mode_ = PrintPlan::Mode::AsIs;
     int designLabel_ = 1;
     int startLabel_ = 1;

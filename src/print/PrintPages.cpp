@@ -16,7 +16,8 @@ PrintPages PrintPages::asIs(const LabelDocument &document, int startLabel, int c
 }
 
 PrintPages PrintPages::merged(const LabelDocument &document, std::shared_ptr<const MergeData> data,
-                              int designLabel, std::vector<int> rows, int startLabel, int copies)
+                              int designLabel, std::vector<int> rows, int startLabel, int copies,
+                              ScreenScale screen)
 {
     PrintPages pages;
     pages.document_ = document;
@@ -28,6 +29,7 @@ PrintPages PrintPages::merged(const LabelDocument &document, std::shared_ptr<con
         // Rows the list does not have are left out rather than read past it.
         std::erase_if(rows, [&](int row) { return row < 0 || std::size_t(row) >= data->rows.size(); });
         pages.merge_.emplace(document, designLabel);
+        pages.barcodeMerge_.emplace(document, designLabel, screen);
     } else {
         rows.clear();
     }
@@ -71,6 +73,24 @@ LabelDocument PrintPages::page(int page) const
             sheet.setLabelText(label, QString());
     }
     return sheet;
+}
+
+PageBarcodes PrintPages::barcodes(int page) const
+{
+    PageBarcodes barcodes = documentBarcodes(document_);
+    if (plan_.mode != PrintPlan::Mode::Merge || !barcodeMerge_ || barcodeMerge_->isEmpty())
+        return barcodes;
+    barcodes = barcodeMerge_->withoutMergedPictures(std::move(barcodes));
+    for (int label = 1; label <= plan_.labelCount; ++label) {
+        const std::optional<int> source = plan_.sourceAt(page, label);
+        if (!source)
+            continue;
+        // As with the text: a row that fails now prints no symbol.
+        std::vector<MergeProblem> problems;
+        if (const auto merged = barcodeMerge_->merge(*data_, std::size_t(rows_[std::size_t(*source)]), problems))
+            barcodeMerge_->place(barcodes, label, *merged);
+    }
+    return barcodes;
 }
 
 } // namespace porkane

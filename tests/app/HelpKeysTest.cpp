@@ -8,6 +8,7 @@
 #include "widgets/HelpGuide.h"
 #include "editor/ui/EditorWindow.h"
 #include "format/ui/FormatSettingsDialog.h"
+#include "image/ui/BarcodeDialog.h"
 #include "image/ui/ImagePasteDialog.h"
 #include "print/PrintPages.h"
 #include "print/ui/PrintPanel.h"
@@ -97,6 +98,8 @@ TEST_F(HelpKeysTest, F1InEveryWindowOpensThatWindowsSection)
     EXPECT_EQ(pressF1(format), QStringLiteral("format.html#format"));
     ImagePasteDialog paste(state);
     EXPECT_EQ(pressF1(paste), QStringLiteral("pictures.html#pictures"));
+    BarcodeDialog barcode;
+    EXPECT_EQ(pressF1(barcode), QStringLiteral("pictures.html#barcodes"));
 
     PrintPanel alone(state, state.document, {}, {}, nullptr);
     EXPECT_EQ(pressF1(alone), QStringLiteral("print.html#print"));

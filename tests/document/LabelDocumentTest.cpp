@@ -92,6 +92,43 @@ TEST(LabelDocument, ImagesAreNumberedWithoutGaps)
     EXPECT_THROW(document.deleteImage(4), DocumentError);
 }
 
+TEST(LabelDocument, APicturesSourceStaysWithItsPictureAndGoesWithANewOne)
+{
+    LabelDocument document = LabelDocument::fromTemplate(threeLabels());
+    document.addImage(pictureOf(1), {});
+    document.addImage(pictureOf(2), {});
+    PictureSource barcode;
+    barcode.kind = PictureSource::Kind::Barcode;
+    barcode.symbology = QStringLiteral("ean13");
+    barcode.data = QStringLiteral("《JAN》");
+    const qint32 second = document.ImageSlot(2);
+    document.setPictureSource(second, barcode);
+
+    // A copy of the document (an undo copy, a printed page) carries it.
+    const LabelDocument copy = document;
+    EXPECT_EQ(copy.pictureSource(second), barcode);
+    EXPECT_FALSE(copy.pictureSource(document.ImageSlot(1)).isBarcode());
+
+    // Deleting the first image keeps the second's source with its picture.
+    document.deleteImage(1);
+    ASSERT_EQ(document.ImageSlot(1), second);
+    EXPECT_EQ(document.pictureSource(second), barcode);
+
+    // A new picture in its place is an ordinary one until told otherwise,
+    // and so is an image taking a freed index.
+    document.setPicture(second, pictureOf(5));
+    EXPECT_FALSE(document.pictureSource(second).isBarcode());
+    document.setPictureSource(second, barcode);
+    document.deleteImage(1);
+    document.addImage(pictureOf(7), {});
+    EXPECT_FALSE(document.pictureSource(document.ImageSlot(1)).isBarcode());
+    document.setPictureSource(document.ImageSlot(1), barcode);
+    document.discard();
+    EXPECT_FALSE(document.pictureSource(second).isBarcode());
+    EXPECT_THROW(document.pictureSource(0), DocumentError);
+    EXPECT_THROW(document.setPictureSource(22, barcode), DocumentError);
+}
+
 TEST(LabelDocument, HoldsAtMostTwentyImages)
 {
     LabelDocument document = LabelDocument::fromTemplate(threeLabels());

@@ -120,6 +120,33 @@ TEST(LabelFile, ADocumentSurvivesASaveAndAnOpen)
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("お届け先.fhl")});
 }
 
+TEST(LabelFile, ABarcodesSettingsAreNotSavedAndTheFileIsUnchanged)
+{
+    TempFolder folder;
+    LabelDocument plain = richDocument();
+    LabelDocument barcode = plain;
+    PictureSource source;
+    source.kind = PictureSource::Kind::Barcode;
+    source.symbology = QStringLiteral("qr");
+    source.data = QStringLiteral("https://example.jp/");
+    barcode.setPictureSource(barcode.ImageSlot(1), source);
+    const QString plainPath = folder.file(QStringLiteral("plain.fhl"));
+    const QString barcodePath = folder.file(QStringLiteral("barcode.fhl"));
+    saveLabelFile(plain, plainPath);
+    saveLabelFile(barcode, barcodePath);
+    const auto bytes = [](const QString &path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    ASSERT_FALSE(bytes(plainPath).isEmpty());
+    EXPECT_EQ(writeTextData(barcode), writeTextData(plain));
+    // Opened again, the barcode is an ordinary picture.
+    const LabelDocument read = openLabelFile(barcodePath);
+    EXPECT_FALSE(read.pictureSource(read.ImageSlot(1)).isBarcode());
+    EXPECT_TRUE(samePixels(read.picture(read.ImageSlot(1)), barcode.picture(barcode.ImageSlot(1))));
+    EXPECT_EQ(bytes(barcodePath), bytes(plainPath));
+}
+
 TEST(LabelFile, TheArchiveHoldsTheTextDataThenOneBitmapPerImage)
 {
     TempFolder folder;

@@ -271,6 +271,23 @@ TEST_F(ImageObjectsTest, EditingReplacesThePictureAndSeeThroughColourOfTheSameIm
     EXPECT_EQ(images().editSlot(), 0);
 }
 
+TEST_F(ImageObjectsTest, ABarcodesSettingsStayBesideItsPictureUntilAnOrdinaryPictureReplacesIt)
+{
+    PictureSource barcode;
+    barcode.kind = PictureSource::Kind::Barcode;
+    barcode.symbology = QStringLiteral("ean13");
+    barcode.data = QStringLiteral("490123456789");
+    ASSERT_TRUE(images().beginNewImage());
+    images().receive(filled(40, 30, qRgb(0, 0, 0)), true, White, QPoint(0, 0), 1, barcode);
+    const qint32 index = document.ImageSlot(1);
+    EXPECT_EQ(document.pictureSource(index), barcode);
+
+    // Edited into an ordinary picture, the settings go.
+    ASSERT_TRUE(images().beginEditing(index));
+    images().receive(filled(10, 10, qRgb(9, 9, 9)), false, White, QPoint(0, 0), 1);
+    EXPECT_FALSE(document.pictureSource(index).isBarcode());
+}
+
 TEST_F(ImageObjectsTest, WithTwentyImagesThereIsNoRoomForANewOne)
 {
     for (int n = 0; n < LabelDocument::MaxImages; ++n)

@@ -1,5 +1,6 @@
 #include "image/ImagePasteModel.h"
 
+#include <cmath>
 #include <stdexcept>
 #include <vector>
 
@@ -328,4 +329,99 @@ TEST(ImagePasteModel, AcceptingNeedsAPictureAndHandsOverTheResult)
     EXPECT_EQ(model.picture().size(), QSize(60, 40));
     EXPECT_TRUE(model.transparent());
     EXPECT_EQ(model.transparentColour(), Red);
+}
+
+// A barcode from the barcode dialog comes in like a loaded picture, at its
+// size in millimetres, and keeps its settings only while the picture still
+// shows them.
+TEST(ImagePasteModel, ABarcodeComesInAtItsSizeSeeThroughAndKeepsItsSettingsWhileTheyHold)
+{
+    BarcodeSpec spec = defaultBarcodeSpec(Symbology::Ean13);
+    spec.data = QStringLiteral("490123456789");
+    const BarcodePicture barcode = drawBarcode(spec, 600);
+    PictureSource settings;
+    settings.kind = PictureSource::Kind::Barcode;
+    settings.symbology = QStringLiteral("ean13");
+    settings.data = spec.data;
+
+    ImagePasteModel model;
+    EchoingFields window(model);
+    QSignalSpy sources(&model, &ImagePasteModel::pictureSourceChanged);
+    model.takeBarcode(barcode, settings);
+    ASSERT_TRUE(model.hasPicture());
+    // One screen pixel (15 twips) per picture pixel, at the symbol's size.
+    const QSize onScreen(int(std::lround(barcode.widthMm * 56.7 / 15)), int(std::lround(barcode.heightMm * 56.7 / 15)));
+    EXPECT_EQ(model.picture().size(), onScreen);
+    EXPECT_EQ(model.workbench().loaded().size(), onScreen);
+    EXPECT_EQ(model.shownScale(), 100);
+    // Shown to a tenth of a millimetre.
+    EXPECT_NEAR(model.shownWidth(), model.workbench().resultWidth().value, 0.05);
+    EXPECT_TRUE(model.transparent());
+    EXPECT_EQ(model.transparentColour(), White);
+    EXPECT_EQ(model.pictureSource(), settings);
+    EXPECT_EQ(sources.count(), 1);
+    EXPECT_EQ(model.busyState(), ImagePasteModel::Idle);
+
+    // Quarter turns are counted; restoring takes them back.
+    model.turn90();
+    model.turn180();
+    EXPECT_EQ(model.pictureSource().quarterTurns, 3);
+    EXPECT_EQ(model.picture().size(), onScreen.transposed());
+    model.restore();
+    EXPECT_EQ(model.pictureSource().quarterTurns, 0);
+    EXPECT_TRUE(model.pictureSource().isBarcode());
+    // The same size again is the same picture.
+    model.setScalePercent(100);
+    model.setWidthMillimetres(model.workbench().resultWidth().value);
+    EXPECT_TRUE(model.pictureSource().isBarcode());
+
+    // Another size, a mirror or a free turn: an ordinary picture.
+    model.setScalePercent(150);
+    EXPECT_FALSE(model.pictureSource().isBarcode());
+    model.takeBarcode(barcode, settings);
+    model.mirrorLeftRight();
+    EXPECT_FALSE(model.pictureSource().isBarcode());
+    model.takeBarcode(barcode, settings);
+    model.turnBy(30);
+    EXPECT_FALSE(model.pictureSource().isBarcode());
+    model.takeBarcode(barcode, settings);
+    model.setHeightMillimetres(5);
+    EXPECT_FALSE(model.pictureSource().isBarcode());
+
+    // A loaded file is an ordinary picture.
+    model.takeBarcode(barcode, settings);
+    model.takePicture([] { return std::optional<QImage>(distinctPicture(20, 20)); });
+    EXPECT_FALSE(model.pictureSource().isBarcode());
+
+    // Settings with a turn come in turned.
+    PictureSource turned = settings;
+    turned.quarterTurns = 1;
+    model.takeBarcode(barcode, turned);
+    EXPECT_EQ(model.picture().size(), onScreen.transposed());
+    EXPECT_EQ(model.pictureSource().quarterTurns, 1);
+    model.restore();
+    EXPECT_EQ(model.picture().size(), onScreen);
+    EXPECT_EQ(model.pictureSource().quarterTurns, 0);
+}
+
+TEST(ImagePasteModel, EditingABarcodeKeepsItsSettingsAndItsTurn)
+{
+    PictureSource settings;
+    settings.kind = PictureSource::Kind::Barcode;
+    settings.symbology = QStringLiteral("qr");
+    settings.data = QStringLiteral("A");
+    settings.quarterTurns = 2;
+    ImagePasteModel model;
+    model.startOn(distinctPicture(40, 40), true, White, settings);
+    EXPECT_EQ(model.pictureSource(), settings);
+    // The edited picture is already turned: restoring keeps that turn.
+    model.turn90();
+    EXPECT_EQ(model.pictureSource().quarterTurns, 3);
+    model.restore();
+    EXPECT_EQ(model.pictureSource().quarterTurns, 2);
+
+    // A picture that cannot be used has no settings either.
+    ImagePasteModel refused;
+    refused.startOn(QImage(), true, White, settings);
+    EXPECT_FALSE(refused.pictureSource().isBarcode());
 }

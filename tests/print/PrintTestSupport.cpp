@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QImageReader>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -162,7 +163,10 @@ QImage rasterizedPdf(const QString &pdf, int dpi, int page)
                              QStringLiteral("-singlefile"), pdf, prefix});
     if (!process.waitForFinished(60000) || process.exitCode() != 0)
         return QImage();
-    return QImage(prefix + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
+    // An A4 page at 600 dpi is past the reader's default allocation limit.
+    QImageReader reader(prefix + QStringLiteral(".png"));
+    reader.setAllocationLimit(1024);
+    return reader.read().convertToFormat(QImage::Format_RGB32);
 }
 
 QString popplerOutput(const QString &tool, const QStringList &options, const QString &pdf)

@@ -26,6 +26,7 @@
 #include "app/SplashWindow.h"
 #include "editor/ui/EditorWindow.h"
 #include "format/ui/FormatSettingsDialog.h"
+#include "image/ui/BarcodeDialog.h"
 #include "image/ui/ImagePasteDialog.h"
 #include "print/PrintPages.h"
 #include "print/ui/PrintPanel.h"
@@ -271,7 +272,7 @@ TEST_F(EnglishWindowsTest, TheDesignerTheEditorAndWhatTheEditorOpens)
     expectNoClippedText(editor);
 }
 
-TEST_F(EnglishWindowsTest, TheDesignersDialogsAndThePrintPreview)
+TEST_F(EnglishWindowsTest, TheDesignersDialogsTheBarcodeDialogAndThePrintPreview)
 {
     ProductChooserDialog chooser(state, 1);
     chooser.show();
@@ -285,6 +286,10 @@ TEST_F(EnglishWindowsTest, TheDesignersDialogsAndThePrintPreview)
     ProductSaveDialog save(QStringLiteral("A-ONE"), QStringLiteral("28171"));
     save.show();
     expectNoClippedText(&save);
+
+    BarcodeDialog barcode;
+    barcode.show();
+    expectNoClippedText(&barcode);
 
     PrintPreviewDialog preview(PrintPages::asIs(LabelDocument::fromTemplate(sheet)), {}, ScreenScale{15, 15});
     preview.show();

@@ -650,7 +650,7 @@ void EditorWindow::editImage(qint32 pictureIndex)
     const qint32 slot = images().editSlot();
     const ImagePlacementRow &place = document().ImagePlacement(slot);
     openImageDialog(new ImagePasteDialog(state_, document().picture(slot), place[PlacementTransparent] == 1,
-                                         place[PlacementColour], this));
+                                         place[PlacementColour], this, document().pictureSource(slot)));
 }
 
 void EditorWindow::openImageDialog(ImagePasteDialog *dialog)
@@ -660,7 +660,7 @@ void EditorWindow::openImageDialog(ImagePasteDialog *dialog)
         imageDialog_ = nullptr;
         if (accepted)
             images().receive(dialog->picture(), dialog->transparent(), dialog->transparentColour(),
-                             viewGroup_->viewOffsetTwips(), viewGroup_->zoom());
+                             viewGroup_->viewOffsetTwips(), viewGroup_->zoom(), dialog->pictureSource());
         dialog->deleteLater();
     });
     dialog->open();

@@ -14,11 +14,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "image/AngleEntry.h"
 #include "image/ImageMessages.h"
 #include "image/PictureLoader.h"
+#include "image/ui/BarcodeDialog.h"
+#include "image/ui/DialogStyle.h"
 #include "image/ui/PicturePreview.h"
 #include "session/AppState.h"
 #include "session/Prompts.h"
@@ -62,10 +65,10 @@ ImagePasteDialog::ImagePasteDialog(AppState &state, QWidget *editor) : ImagePast
 }
 
 ImagePasteDialog::ImagePasteDialog(AppState &state, const QImage &picture, bool transparent,
-                                   RgbValue transparentColour, QWidget *editor)
+                                   RgbValue transparentColour, QWidget *editor, const PictureSource &source)
     : ImagePasteDialog(state, true, editor)
 {
-    model_.startOn(picture, transparent, transparentColour);
+    model_.startOn(picture, transparent, transparentColour, source);
 }
 
 ImagePasteDialog::ImagePasteDialog(AppState &state, bool editMode, QWidget *editor)
@@ -80,6 +83,7 @@ ImagePasteDialog::ImagePasteDialog(AppState &state, bool editMode, QWidget *edit
     showPicture();
     showFields(ImagePasteModel::AllFields);
     showSeeThrough();
+    showPictureSource();
     applyPlace(*this, state_.settings.pasteDialog, state_.TwipsPerPixelX, state_.TwipsPerPixelY);
 }
 
@@ -92,15 +96,7 @@ ImagePasteDialog::~ImagePasteDialog()
 
 void ImagePasteDialog::buildControls()
 {
-    setStyleSheet(QStringLiteral(
-        "QGroupBox { border: 1px solid #e2b594; border-radius: 6px; margin-top: 9px;"
-        " background: rgba(255, 255, 255, 140); padding: 6px 6px 4px 6px; }"
-        "QGroupBox::title { subcontrol-origin: margin; left: 10px; padding: 0 4px; color: #8a3c1c; }"
-        "QLabel { color: #5a3622; }"
-        "QLabel:disabled { color: #b0a69c; }"
-        "QCheckBox { color: #5a3622; }"
-        "QCheckBox:disabled { color: #b0a69c; }"
-        "QLabel#statusLine { color: #b5485f; }"));
+    setStyleSheet(imageDialogStyle());
 
     auto *previewGroup = new QGroupBox(tr("画像"), this);
     auto *previewLayout = new QVBoxLayout(previewGroup);
@@ -108,6 +104,11 @@ void ImagePasteDialog::buildControls()
     connect(preview_, &PicturePreview::picturePressed, this,
             [this](QPoint pixel) { model_.pickColourAt(QPointF(pixel)); });
     previewLayout->addWidget(preview_);
+    // Under the picture, where the panel's buttons keep their size.
+    barcodeNote_ = new QLabel(previewGroup);
+    barcodeNote_->setObjectName(QStringLiteral("barcodeNote"));
+    barcodeNote_->setWordWrap(true);
+    previewLayout->addWidget(barcodeNote_);
 
     auto *panel = new QWidget(this);
     panel->setObjectName(QStringLiteral("panel"));
@@ -191,8 +192,11 @@ QWidget *ImagePasteDialog::buildLoadGroup()
                                     tr("ファイルから 読み込む"), tr("画像ファイルを開きます。"));
     PictureButton *clipboard = addButton(QStringLiteral("clipboardButton"), QStringLiteral("paste"),
                                          tr("クリップボードから貼り付ける"), tr("クリップボードの画像を使います。"));
+    PictureButton *barcode = addButton(QStringLiteral("barcodeButton"), QStringLiteral("barcode"), tr("バーコード作成"),
+                                       tr("JANコード、QRコード、カスタマバーコードなどを作ります。"));
     connect(file, &PictureButton::clicked, this, &ImagePasteDialog::loadFromFile);
     connect(clipboard, &PictureButton::clicked, this, &ImagePasteDialog::pasteFromClipboard);
+    connect(barcode, &PictureButton::clicked, this, &ImagePasteDialog::makeBarcode);
     return group;
 }
 
@@ -360,6 +364,7 @@ void ImagePasteDialog::connectModel()
     connect(&model_, &ImagePasteModel::fieldsChanged, this, &ImagePasteDialog::showFields);
     connect(&model_, &ImagePasteModel::statusChanged, statusLine_, &QLabel::setText);
     connect(&model_, &ImagePasteModel::seeThroughChanged, this, &ImagePasteDialog::showSeeThrough);
+    connect(&model_, &ImagePasteModel::pictureSourceChanged, this, &ImagePasteDialog::showPictureSource);
     connect(&model_, &ImagePasteModel::pictureTaken, this, [] {
         BusyPointer::clear();
         QCoreApplication::processEvents();
@@ -383,12 +388,23 @@ void ImagePasteDialog::open()
     show();
     raise();
     activateWindow();
+    openBarcodeDialogWhenEditing();
 }
 
 int ImagePasteDialog::exec()
 {
     markModal();
+    openBarcodeDialogWhenEditing();
     return SkinnedDialog::exec();
+}
+
+void ImagePasteDialog::openBarcodeDialogWhenEditing()
+{
+    if (!editMode_ || barcodeDialogOffered_ || !model_.pictureSource().isBarcode())
+        return;
+    barcodeDialogOffered_ = true;
+    // Once this dialog is up, so that the barcode dialog lies over it.
+    QTimer::singleShot(0, this, &ImagePasteDialog::makeBarcode);
 }
 
 void ImagePasteDialog::done(int result)
@@ -452,6 +468,15 @@ void ImagePasteDialog::showSeeThrough()
     pickBox_->setChecked(model_.isPicking());
     preview_->setPicking(model_.isPicking());
     swatch_->setColour(model_.transparentColour());
+}
+
+void ImagePasteDialog::showPictureSource()
+{
+    const PictureSource &source = model_.pictureSource();
+    Symbology symbology = Symbology::Ean13;
+    barcodeNote_->setVisible(source.isBarcode());
+    if (source.isBarcode() && symbologyForKey(source.symbology, symbology))
+        barcodeNote_->setText(tr("この画像は %1 です。「バーコード作成」で設定を変えられます。").arg(symbologyName(symbology)));
 }
 
 void ImagePasteDialog::showTurnStarted()
@@ -525,6 +550,28 @@ void ImagePasteDialog::turnByAngle()
         return;
     }
     model_.turnBy(*entry.degrees);
+}
+
+BarcodeDialog *ImagePasteDialog::barcodeDialog() const { return barcodeDialog_.data(); }
+
+void ImagePasteDialog::makeBarcode()
+{
+    if (!model_.isIdle() || barcodeDialog_)
+        return;
+    const PictureSource settings = model_.pictureSource();
+    auto *dialog = new BarcodeDialog(settings.isBarcode() ? settings : PictureSource{}, this);
+    barcodeDialog_ = dialog;
+    connect(dialog, &BarcodeDialog::finished, this, [this, dialog](int result) {
+        // Gone at once for the button, though deleted only later.
+        barcodeDialog_ = nullptr;
+        if (result == Accepted)
+            model_.takeBarcode(dialog->picture(), dialog->settings());
+        dialog->deleteLater();
+    });
+    dialog->setWindowModality(Qt::ApplicationModal);
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
 }
 
 void ImagePasteDialog::chooseColour()

@@ -7,6 +7,7 @@
 #include <QPointer>
 
 #include "core/Colour.h"
+#include "document/PictureSource.h"
 #include "image/ImagePasteModel.h"
 #include "widgets/SkinnedWindow.h"
 
@@ -19,6 +20,7 @@ class QProgressBar;
 namespace porkane {
 
 struct AppState;
+class BarcodeDialog;
 class ColourSwatch;
 class MillimetreField;
 class NumberField;
@@ -52,10 +54,16 @@ class PictureButton;
 // Accepting needs a picture: without one "O   K" is disabled and accept()
 // only says so in the status line, so no empty image reaches the document.
 //
+// "バーコード作成" opens the barcode dialog; its symbol comes in like a
+// loaded picture, with its settings beside it (pictureSource()) for the
+// editor to keep. Editing a barcode picture opens the barcode dialog on
+// its settings as soon as this dialog shows.
+//
 // Controls (object names): acceptButton ("O   K"), closeDialogButton
 // ("閉じる"), fileButton, clipboardButton, restoreButton, turn90Button,
 // turn180Button, turn270Button, mirrorLeftRightButton,
-// mirrorTopBottomButton, angleField, turnByAngleButton, scaleField,
+// mirrorTopBottomButton, barcodeButton with barcodeNote, angleField,
+// turnByAngleButton, scaleField,
 // widthField, heightField, transparentBox ("透過処理"), transparentColour
 // (the swatch) with transparentColourCaption ("透過色"), pickColourBox
 // ("取得"), preview with noPictureLabel ("（なし）"), verticalBar,
@@ -70,7 +78,7 @@ public:
     // picture, the result and the source copy at scale 100, and the
     // see-through box and colour are the image's own.
     ImagePasteDialog(AppState &state, const QImage &picture, bool transparent, RgbValue transparentColour,
-                     QWidget *editor = nullptr);
+                     QWidget *editor = nullptr, const PictureSource &source = {});
     ~ImagePasteDialog() override;
 
     void open() override;
@@ -85,6 +93,8 @@ public:
     QImage picture() const { return model_.picture(); }
     bool transparent() const { return model_.transparent(); }
     RgbValue transparentColour() const { return model_.transparentColour(); }
+    // What the picture was made from: a barcode's settings, or Picture.
+    const PictureSource &pictureSource() const { return model_.pictureSource(); }
 
     const ImagePasteModel &model() const { return model_; }
     const ImageWorkbench &workbench() const { return model_.workbench(); }
@@ -100,6 +110,10 @@ public:
     void mirrorLeftRight() { model_.mirrorLeftRight(); }
     void mirrorTopBottom() { model_.mirrorTopBottom(); }
     void turnByAngle();
+    // "バーコード作成": the barcode dialog, on the present barcode's
+    // settings when the picture is one.
+    void makeBarcode();
+    BarcodeDialog *barcodeDialog() const;
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -120,6 +134,9 @@ private:
     void showPicture();
     void showFields(ImagePasteModel::Fields fields);
     void showSeeThrough();
+    void showPictureSource();
+    // Editing a barcode starts in the barcode dialog.
+    void openBarcodeDialogWhenEditing();
     void showTurnStarted();
     void showRowsTurned(int rowsDone, int rowCount);
     void showTurnFinished();
@@ -149,6 +166,9 @@ private:
     QFrame *progressBox_ = nullptr;
     QProgressBar *progressBar_ = nullptr;
     QLabel *statusLine_ = nullptr;
+    QLabel *barcodeNote_ = nullptr;
+    QPointer<BarcodeDialog> barcodeDialog_;
+    bool barcodeDialogOffered_ = false;
 };
 
 } // namespace porkane

@@ -101,7 +101,7 @@ PrintPanel::PrintPanel(AppState &state, const LabelDocument &document, const Pri
       state_(state),
       document_(document),
       store_(std::move(store)),
-      setup_(document)
+      setup_(document, ScreenScale{state.TwipsPerPixelX, state.TwipsPerPixelY})
 {
     Q_ASSERT(state_.prompts);
     setObjectName(QStringLiteral("PrintPanel"));

@@ -57,11 +57,11 @@ case $lang in
 en*)
     t_menu='Porkane  ver' t_designer='Template Designer' t_editor='Label Text' t_format='Text Format'
     t_paste='Paste Picture' t_printer='Printer Setup' t_about='About Porkane' t_open='Open File'
-    t_save='Save As' t_products='Choose a Product' t_grid='Grid Layout' t_preview='Print Preview' ;;
+    t_save='Save As' t_products='Choose a Product' t_grid='Grid Layout' t_preview='Print Preview' t_barcode='Barcode' ;;
 *)
     t_menu='ぽるかね  ver' t_designer='フォームの設定' t_editor='文字入力' t_format='書式設定'
     t_paste='画像の貼り付け' t_printer='プリンタの設定' t_about='ぽるかねについて' t_open='ファイルを開く'
-    t_save='名前を付けて保存' t_products='製品から選ぶ' t_grid='格子で配置' t_preview='印刷プレビュー' ;;
+    t_save='名前を付けて保存' t_products='製品から選ぶ' t_grid='格子で配置' t_preview='印刷プレビュー' t_barcode='バーコード作成' ;;
 esac
 
 # --- The program's settings and files for the pictures -----------------------
@@ -283,6 +283,18 @@ click "$paste" $((paste_w - 150)) 135
 choose_file "$t_open" "$picture"
 paste=$(window "$t_paste")
 shot "$paste" pictures
+# バーコード作成, under the two load buttons; a JAN-13 typed in, then closed.
+click "$paste" $((paste_w - 150)) 217
+barcode=$(window "$t_barcode")
+focus "$barcode"
+# Its data field, right of ・データ.
+click "$barcode" 200 155
+type_text "490123456789"
+sleep 0.5
+shot "$barcode" barcode
+key Escape
+gone "$t_barcode"
+paste=$(window "$t_paste")
 # O K, the first button of the dialog's toolbar.
 click "$paste" 50 55
 gone "$t_paste"

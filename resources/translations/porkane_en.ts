@@ -2598,78 +2598,6 @@ Paper: %2
         <translation>Close the template designer</translation>
     </message>
     <message>
-        <source>フォーム名</source>
-        <translation>Template Name</translation>
-    </message>
-    <message>
-        <source>フォームサイズ</source>
-        <translation>Sheet Size</translation>
-    </message>
-    <message>
-        <source>mm</source>
-        <translation>mm</translation>
-    </message>
-    <message>
-        <source>横長：</source>
-        <translation>Width:</translation>
-    </message>
-    <message>
-        <source>縦長：</source>
-        <translation>Height:</translation>
-    </message>
-    <message>
-        <source>ラベル設定</source>
-        <translation>Labels</translation>
-    </message>
-    <message>
-        <source>  Ｎｏ．</source>
-        <translation>  No.</translation>
-    </message>
-    <message>
-        <source>ラベルの追加</source>
-        <translation>Add Label</translation>
-    </message>
-    <message>
-        <source>ラベルを一つ追加します。</source>
-        <translation>Add one label</translation>
-    </message>
-    <message>
-        <source>ラベルの削除</source>
-        <translation>Delete Label</translation>
-    </message>
-    <message>
-        <source>選択中のラベルを削除します。</source>
-        <translation>Delete the selected label</translation>
-    </message>
-    <message>
-        <source>２．フォーム横端から           ラベル横端まで゜</source>
-        <translation>2. From the sheet&apos;s  top edge</translation>
-    </message>
-    <message>
-        <source>1．フォーム縦端から           ラベル縦端まで゜</source>
-        <translation>1. From the sheet&apos;s  left edge</translation>
-    </message>
-    <message>
-        <source>４．ラベル横長</source>
-        <translation>4. Label width</translation>
-    </message>
-    <message>
-        <source>３．ラベル縦長</source>
-        <translation>3. Label height</translation>
-    </message>
-    <message>
-        <source>６．ラベル横端からの           印刷開始位置</source>
-        <translation>6. Print start from  the label&apos;s top</translation>
-    </message>
-    <message>
-        <source>５．ラベル縦端からの           印刷開始位置</source>
-        <translation>5. Print start from  the label&apos;s left</translation>
-    </message>
-    <message>
-        <source>プリンタ挿入方向</source>
-        <translation>Feed Direction</translation>
-    </message>
-    <message>
         <source>フォームイメージ</source>
         <translation>Preview</translation>
     </message>
@@ -2743,6 +2671,81 @@ Paper: %2
     <message>
         <source>文字入力中の文書には %1 面のラベルがあります。%1 面以上の配置を選んでください。</source>
         <translation>The document being edited has %1 labels. Please choose a layout of %1 labels or more.</translation>
+    </message>
+</context>
+<context>
+    <name>porkane::TemplateFields</name>
+    <message>
+        <source>フォーム名</source>
+        <translation>Template Name</translation>
+    </message>
+    <message>
+        <source>フォームサイズ</source>
+        <translation>Sheet Size</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>横長：</source>
+        <translation>Width:</translation>
+    </message>
+    <message>
+        <source>縦長：</source>
+        <translation>Height:</translation>
+    </message>
+    <message>
+        <source>ラベル設定</source>
+        <translation>Labels</translation>
+    </message>
+    <message>
+        <source>  Ｎｏ．</source>
+        <translation>  No.</translation>
+    </message>
+    <message>
+        <source>ラベルの追加</source>
+        <translation>Add Label</translation>
+    </message>
+    <message>
+        <source>ラベルを一つ追加します。</source>
+        <translation>Add one label</translation>
+    </message>
+    <message>
+        <source>ラベルの削除</source>
+        <translation>Delete Label</translation>
+    </message>
+    <message>
+        <source>選択中のラベルを削除します。</source>
+        <translation>Delete the selected label</translation>
+    </message>
+    <message>
+        <source>２．フォーム横端から           ラベル横端まで゜</source>
+        <translation>2. From the sheet&apos;s  top edge</translation>
+    </message>
+    <message>
+        <source>1．フォーム縦端から           ラベル縦端まで゜</source>
+        <translation>1. From the sheet&apos;s  left edge</translation>
+    </message>
+    <message>
+        <source>４．ラベル横長</source>
+        <translation>4. Label width</translation>
+    </message>
+    <message>
+        <source>３．ラベル縦長</source>
+        <translation>3. Label height</translation>
+    </message>
+    <message>
+        <source>６．ラベル横端からの           印刷開始位置</source>
+        <translation>6. Print start from  the label&apos;s top</translation>
+    </message>
+    <message>
+        <source>５．ラベル縦端からの           印刷開始位置</source>
+        <translation>5. Print start from  the label&apos;s left</translation>
+    </message>
+    <message>
+        <source>プリンタ挿入方向</source>
+        <translation>Feed Direction</translation>
     </message>
 </context>
 </TS>

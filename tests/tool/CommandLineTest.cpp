@@ -55,8 +55,9 @@ TEST(ToolCommandTable, EachCommandNamesItsOperandsAndOptionsAndHasAWorkingExampl
             TempFolder folder;
             const ToolRun run = runTool(words, folder.path());
             EXPECT_NE(run.exitCode, 2) << example.toStdString() << ": " << run.err.constData();
-            if (run.exitCode != 0)
+            if (run.exitCode != 0) {
                 EXPECT_EQ(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
+            }
         }
     }
     EXPECT_EQ(names, (QSet<QString>{"dump", "resave", "render", "print", "products", "product-fom", "barcode",

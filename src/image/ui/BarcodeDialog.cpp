@@ -359,7 +359,9 @@ void BarcodeDialog::showModel()
     widthField_->setEnabled(settings.overallSize);
     heightField_->setEnabled(settings.overallSize);
 
-    humanReadableBox_->setChecked(settings.humanReadable);
+    // A symbol without text under it shows the box empty, not ticked and grey;
+    // the setting is kept for a symbology that has it.
+    humanReadableBox_->setChecked(settings.humanReadable && model_.hasHumanReadable());
     humanReadableBox_->setEnabled(model_.hasHumanReadable());
     quietZoneBox_->setChecked(settings.quietZone);
     errorCorrectionBox_->setCurrentIndex(errorCorrectionBox_->findData(settings.errorCorrection));

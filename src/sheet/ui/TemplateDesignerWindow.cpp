@@ -1,16 +1,11 @@
 #include "sheet/ui/TemplateDesignerWindow.h"
 
-#include <utility>
-
 #include <QCloseEvent>
 #include <QFileInfo>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
-#include <QRegularExpression>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -22,7 +17,6 @@
 #include "widgets/Artwork.h"
 #include "widgets/BusyPointer.h"
 #include "widgets/HelpGuide.h"
-#include "widgets/NumberField.h"
 #include "widgets/PictureButton.h"
 #include "widgets/WindowPlacement.h"
 #include "core/Errors.h"
@@ -32,26 +26,10 @@
 #include "sheet/ui/LabelGridDialog.h"
 #include "sheet/ui/ProductChooserDialog.h"
 #include "sheet/ui/ProductSaveDialog.h"
+#include "sheet/ui/TemplateFields.h"
 #include "sheet/ui/TemplatePreview.h"
 
 namespace porkane {
-
-namespace {
-
-// The fields are listed in this order of items, numbered 1 to 6 on screen.
-constexpr std::array<int, SheetTemplate::GeometryItems> ShownItemOrder = {1, 0, 3, 2, 5, 4};
-
-// The captions' runs of spaces were line breaks of a narrow caption; here
-// they are shown as such.
-QString shownCaption(const QString &caption)
-{
-    QString shown = caption;
-    static const QRegularExpression spaces(QStringLiteral(" {2,}"));
-    shown.replace(spaces, QStringLiteral("\n"));
-    return shown;
-}
-
-} // namespace
 
 TemplateDesignerWindow::TemplateDesignerWindow(AppState &state, QWidget *parent)
     : SkinnedWindow(TitleBar | MinimiseButton | MaximiseButton | CloseButton | ResizeGrip, parent), state_(state)
@@ -82,7 +60,9 @@ void TemplateDesignerWindow::buildControls()
 
     auto *columns = new QHBoxLayout;
     columns->setSpacing(10);
-    columns->addWidget(buildFormGroups(), 0);
+    fields_ = new TemplateFields(draft_, this);
+    connect(fields_, &TemplateFields::deleteRequested, this, &TemplateDesignerWindow::deleteLabel);
+    columns->addWidget(fields_, 0);
     columns->addWidget(buildPreviewGroup(), 1);
 
     auto *layout = new QVBoxLayout(this);
@@ -119,127 +99,6 @@ QWidget *TemplateDesignerWindow::buildToolbar()
     // The label-sheet commands share the row, apart from the six buttons.
     row->addWidget(buildSheetCommands(toolbar));
     return toolbar;
-}
-
-QWidget *TemplateDesignerWindow::buildFormGroups()
-{
-    auto *panel = new QWidget(this);
-    auto *column = new QVBoxLayout(panel);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(6);
-
-    auto *nameGroup = new QGroupBox(tr("フォーム名"), panel);
-    nameField_ = new QLineEdit(nameGroup);
-    nameField_->setObjectName(QStringLiteral("formName"));
-    nameField_->setMaxLength(200);
-    connect(nameField_, &QLineEdit::textChanged, &draft_, &TemplateDraft::setName);
-    auto *nameLayout = new QHBoxLayout(nameGroup);
-    nameLayout->addWidget(nameField_);
-    column->addWidget(nameGroup);
-
-    auto *sizeGroup = new QGroupBox(tr("フォームサイズ"), panel);
-    auto *sizeLayout = new QHBoxLayout(sizeGroup);
-    const auto addSizeField = [&](const QString &name, const QString &caption, int (TemplateDraft::*set)(int)) {
-        auto *field = new NumberField(sizeGroup);
-        field->setObjectName(name);
-        field->setSpinnerRange(0, MaxSheetSize);
-        field->setFixedWidth(78);
-        sizeLayout->addWidget(new QLabel(caption, sizeGroup));
-        sizeLayout->addWidget(field);
-        sizeLayout->addWidget(new QLabel(tr("mm"), sizeGroup));
-        connect(field, &QSpinBox::valueChanged, this, [this, set](int value) {
-            if (!showingValues_)
-                (draft_.*set)(value);
-        });
-        return field;
-    };
-    widthField_ = addSizeField(QStringLiteral("sheetWidth"), tr("横長："), &TemplateDraft::setSheetWidth);
-    sizeLayout->addSpacing(12);
-    heightField_ = addSizeField(QStringLiteral("sheetHeight"), tr("縦長："), &TemplateDraft::setSheetHeight);
-    sizeLayout->addStretch(1);
-    column->addWidget(sizeGroup);
-
-    auto *labelGroup = new QGroupBox(tr("ラベル設定"), panel);
-    auto *labelLayout = new QHBoxLayout(labelGroup);
-    labelLayout->setSpacing(10);
-
-    auto *listColumn = new QVBoxLayout;
-    listColumn->setSpacing(2);
-    listColumn->addWidget(new QLabel(tr("  Ｎｏ．"), labelGroup));
-    labelList_ = new QListWidget(labelGroup);
-    labelList_->setObjectName(QStringLiteral("labelList"));
-    labelList_->setFixedWidth(64);
-    QFont listFont = labelList_->font();
-    listFont.setPixelSize(15);
-    labelList_->setFont(listFont);
-    labelList_->setSelectionMode(QAbstractItemView::SingleSelection);
-    connect(labelList_, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0)
-            selectLabel(row + 1);
-    });
-    listColumn->addWidget(labelList_, 1);
-    labelLayout->addLayout(listColumn);
-
-    auto *fieldsColumn = new QVBoxLayout;
-    fieldsColumn->setSpacing(6);
-    auto *labelButtons = new QHBoxLayout;
-    labelButtons->setSpacing(8);
-    addButton_ = artwork::makeCommandButton(labelGroup, QStringLiteral("addLabelButton"), QStringLiteral("label-add"),
-                                            tr("ラベルの追加"), tr("ラベルを一つ追加します。"));
-    deleteButton_ = artwork::makeCommandButton(labelGroup, QStringLiteral("deleteLabelButton"),
-                                               QStringLiteral("label-delete"), tr("ラベルの削除"),
-                                               tr("選択中のラベルを削除します。"));
-    connect(addButton_, &PictureButton::clicked, this, &TemplateDesignerWindow::addLabel);
-    connect(deleteButton_, &PictureButton::clicked, this, &TemplateDesignerWindow::deleteLabel);
-    labelButtons->addWidget(addButton_);
-    labelButtons->addWidget(deleteButton_);
-    labelButtons->addStretch(1);
-    fieldsColumn->addLayout(labelButtons);
-
-    auto *fieldsGrid = new QGridLayout;
-    fieldsGrid->setHorizontalSpacing(6);
-    fieldsGrid->setVerticalSpacing(5);
-    // The field captions, by geometry item.
-    const std::array<QString, SheetTemplate::GeometryItems> captions = {
-        tr("２．フォーム横端から           ラベル横端まで゜"),
-        tr("1．フォーム縦端から           ラベル縦端まで゜"),
-        tr("４．ラベル横長"),
-        tr("３．ラベル縦長"),
-        tr("６．ラベル横端からの           印刷開始位置"),
-        tr("５．ラベル縦端からの           印刷開始位置"),
-    };
-    for (int row = 0; row < SheetTemplate::GeometryItems; ++row) {
-        const int item = ShownItemOrder[std::size_t(row)];
-        auto *caption = new QLabel(shownCaption(captions[std::size_t(item)]), labelGroup);
-        caption->setObjectName(QStringLiteral("geometryCaption%1").arg(item));
-        auto *field = new NumberField(labelGroup);
-        field->setObjectName(QStringLiteral("geometryField%1").arg(item));
-        field->setFixedWidth(78);
-        geometryFields_[std::size_t(item)] = field;
-        connect(field, &QSpinBox::valueChanged, this, [this, item](int value) {
-            if (!showingValues_)
-                draft_.setItem(item, value);
-        });
-        fieldsGrid->addWidget(caption, row, 0);
-        fieldsGrid->addWidget(field, row, 1, Qt::AlignVCenter);
-        fieldsGrid->addWidget(new QLabel(tr("mm"), labelGroup), row, 2);
-    }
-    fieldsColumn->addLayout(fieldsGrid);
-    fieldsColumn->addStretch(1);
-    labelLayout->addLayout(fieldsColumn, 1);
-    column->addWidget(labelGroup, 1);
-
-    auto *directionGroup = new QGroupBox(tr("プリンタ挿入方向"), panel);
-    auto *directionLayout = new QHBoxLayout(directionGroup);
-    for (int index = 1; index <= 2; ++index) {
-        auto *picture = new QLabel(directionGroup);
-        picture->setObjectName(QStringLiteral("printerDirection%1").arg(index));
-        picture->setPixmap(artwork::picture(QStringLiteral("printer-direction-%1").arg(index), QSize(150, 64)));
-        directionLayout->addWidget(picture);
-    }
-    directionLayout->addStretch(1);
-    column->addWidget(directionGroup);
-    return panel;
 }
 
 QWidget *TemplateDesignerWindow::buildSheetCommands(QWidget *parent)
@@ -300,14 +159,12 @@ QWidget *TemplateDesignerWindow::buildPreviewGroup()
 void TemplateDesignerWindow::connectDraft()
 {
     connect(&draft_, &TemplateDraft::replaced, this, &TemplateDesignerWindow::showDraft);
-    connect(&draft_, &TemplateDraft::labelAdded, this, &TemplateDesignerWindow::showAddedLabel);
-    connect(&draft_, &TemplateDraft::labelDeleted, this, &TemplateDesignerWindow::removeDeletedLabel);
-    connect(&draft_, &TemplateDraft::currentLabelChanged, this, &TemplateDesignerWindow::showCurrentLabel);
-    connect(&draft_, &TemplateDraft::geometryChanged, this, [this](int label) {
-        placeRectangle(label);
-        if (label == draft_.currentLabel())
-            showCurrentValues();
+    connect(&draft_, &TemplateDraft::labelAdded, this, [this](int label) {
+        preview_->addRectangle(label, draft_.labelPreviewPixels(label, state_.TwipsPerPixelX, state_.TwipsPerPixelY));
     });
+    connect(&draft_, &TemplateDraft::labelDeleted, preview_, &TemplatePreview::removeRectangle);
+    connect(&draft_, &TemplateDraft::currentLabelChanged, preview_, &TemplatePreview::setCurrent);
+    connect(&draft_, &TemplateDraft::geometryChanged, this, &TemplateDesignerWindow::placeRectangle);
     connect(&draft_, &TemplateDraft::sheetSizeChanged, this, &TemplateDesignerWindow::showSheetSize);
     connect(&draft_, &TemplateDraft::zoomChanged, this, [this] {
         if (zoomField_->value() != draft_.zoom())
@@ -371,84 +228,17 @@ void TemplateDesignerWindow::showEvent(QShowEvent *event)
 
 void TemplateDesignerWindow::showDraft()
 {
-    showingValues_ = true;
     preview_->removeAllRectangles();
-    labelList_->clear();
-    nameField_->setText(draft_.name());
-    for (int label = 1; label <= draft_.labelCount(); ++label) {
-        labelList_->addItem(QLatin1Char(' ') + circledNumber(label));
+    for (int label = 1; label <= draft_.labelCount(); ++label)
         preview_->addRectangle(label, draft_.labelPreviewPixels(label, state_.TwipsPerPixelX, state_.TwipsPerPixelY));
-    }
-    updateDeleteButton();
-    showingValues_ = false;
-
     showSheetSize();
-    showCurrentLabel(draft_.currentLabel());
-}
-
-void TemplateDesignerWindow::showAddedLabel(int label)
-{
-    labelList_->addItem(QLatin1Char(' ') + circledNumber(label));
-    preview_->addRectangle(label, draft_.labelPreviewPixels(label, state_.TwipsPerPixelX, state_.TwipsPerPixelY));
-    updateDeleteButton();
-}
-
-void TemplateDesignerWindow::removeDeletedLabel(int label)
-{
-    preview_->removeRectangle(label);
-    updateDeleteButton();
-    {
-        const QSignalBlocker blocker(labelList_);
-        labelList_->clear();
-        // The rebuilt entries carry no leading space.
-        for (int number = 1; number <= draft_.labelCount(); ++number)
-            labelList_->addItem(circledNumber(number));
-    }
-}
-
-void TemplateDesignerWindow::showCurrentLabel(int label)
-{
-    if (labelList_->currentRow() != label - 1) {
-        const QSignalBlocker blocker(labelList_);
-        labelList_->setCurrentRow(label - 1);
-    }
-    preview_->setCurrent(label);
-    showCurrentValues();
-}
-
-void TemplateDesignerWindow::showCurrentValues()
-{
-    const bool wasShowing = std::exchange(showingValues_, true);
-    updateGeometryMaxima();
-    const SheetTemplate::Geometry &row = draft_.geometry(draft_.currentLabel());
-    for (int item : ShownItemOrder) {
-        NumberField *field = geometryFields_[std::size_t(item)];
-        // A field already showing the value keeps its text as typed.
-        if (field->value() != row[std::size_t(item)])
-            field->setValue(row[std::size_t(item)]);
-    }
-    showingValues_ = wasShowing;
+    preview_->setCurrent(draft_.currentLabel());
 }
 
 void TemplateDesignerWindow::showSheetSize()
 {
-    const bool wasShowing = std::exchange(showingValues_, true);
-    if (widthField_->value() != draft_.sheetWidth())
-        widthField_->setValue(draft_.sheetWidth());
-    if (heightField_->value() != draft_.sheetHeight())
-        heightField_->setValue(draft_.sheetHeight());
-    showingValues_ = wasShowing;
     preview_->setSheetSize(draft_.sheetPreviewPixels(state_.TwipsPerPixelX, state_.TwipsPerPixelY));
-    updateGeometryMaxima();
 }
-
-void TemplateDesignerWindow::updateGeometryMaxima()
-{
-    for (int item = 0; item < SheetTemplate::GeometryItems; ++item)
-        geometryFields_[std::size_t(item)]->setSpinnerRange(0, draft_.itemMaximum(item));
-}
-
-void TemplateDesignerWindow::updateDeleteButton() { deleteButton_->setEnabled(draft_.canDeleteLabels()); }
 
 LabelRectangle *TemplateDesignerWindow::labelRectangle(int label) const { return preview_->rectangle(label); }
 
@@ -622,7 +412,7 @@ void TemplateDesignerWindow::saveTemplate()
         return;
     if (!draft_.hasName()) {
         state_.prompts->tell(tr("フォーム名を入力してください。"), PromptIcon::Exclamation);
-        nameField_->setFocus();
+        fields_->nameField()->setFocus();
         return;
     }
     const QString name = draft_.name();

@@ -6,8 +6,6 @@
 #include "sheet/SheetTemplate.h"
 #include "sheet/TemplateDraft.h"
 
-class QLineEdit;
-class QListWidget;
 class QSpinBox;
 
 namespace porkane {
@@ -15,8 +13,8 @@ namespace porkane {
 struct AppState;
 struct LabelProduct;
 class LabelRectangle;
-class NumberField;
 class PictureButton;
+class TemplateFields;
 class TemplatePreview;
 
 // The template designer (Form3, "フォームの設定"): the template's name, the
@@ -75,7 +73,6 @@ protected:
 private:
     void buildControls();
     QWidget *buildToolbar();
-    QWidget *buildFormGroups();
     QWidget *buildPreviewGroup();
     QWidget *buildSheetCommands(QWidget *parent);
     bool replaceTemplate(const SheetTemplate &sheet, const std::optional<QString> &name);
@@ -86,14 +83,8 @@ private:
 
     // What the window does when the draft changes.
     void showDraft();
-    void showAddedLabel(int label);
-    void removeDeletedLabel(int label);
-    void showCurrentLabel(int label);
-    void showCurrentValues();
     void showSheetSize();
-    void updateGeometryMaxima();
     void placeRectangle(int label);
-    void updateDeleteButton();
 
     void beginDrag(int label, QPointF grabPoint);
     void followDrag(int label, QPointF pointer);
@@ -106,20 +97,13 @@ private:
     bool fromEditor_ = false;
 
     bool started_ = false;
-    bool showingValues_ = false; // the fields are being set from the draft: no edit
     bool closingForEditor_ = false;
     bool committed_ = false;
 
     QPointF grabPoint_; // where the dragged rectangle was grabbed
 
     std::array<PictureButton *, 3> toolButtons_{};
-    QLineEdit *nameField_ = nullptr;
-    NumberField *widthField_ = nullptr;
-    NumberField *heightField_ = nullptr;
-    QListWidget *labelList_ = nullptr;
-    PictureButton *addButton_ = nullptr;
-    PictureButton *deleteButton_ = nullptr;
-    std::array<NumberField *, SheetTemplate::GeometryItems> geometryFields_{};
+    TemplateFields *fields_ = nullptr;
     TemplatePreview *preview_ = nullptr;
     QSpinBox *zoomField_ = nullptr;
 };

@@ -1,4 +1,5 @@
 #include <QComboBox>
+#include <QCheckBox>
 #include <QDoubleSpinBox>
 #include <QInputMethodEvent>
 #include <QRadioButton>
@@ -124,6 +125,9 @@ TEST_F(BarcodeDialogTest, EachSymbologyShowsItsOwnFields)
     EXPECT_FALSE(in(QStringLiteral("dataField"))->isHidden());
     EXPECT_TRUE(in(QStringLiteral("errorCorrectionBox"))->isEnabled());
     EXPECT_FALSE(in(QStringLiteral("humanReadableBox"))->isEnabled());
+    // No text under a QR code: the box shows no tick, and the next symbology
+    // that has text gets the setting back.
+    EXPECT_FALSE(in<QCheckBox>(QStringLiteral("humanReadableBox"))->isChecked());
     typeIn(QStringLiteral("dataField"), QStringLiteral("《URL》"));
     EXPECT_FALSE(in(QStringLiteral("fieldsNote"))->isHidden());
     EXPECT_TRUE(textOf(QStringLiteral("readoutLine")).isEmpty());
@@ -131,6 +135,7 @@ TEST_F(BarcodeDialogTest, EachSymbologyShowsItsOwnFields)
     choose(Symbology::Code128);
     EXPECT_FALSE(in(QStringLiteral("errorCorrectionBox"))->isEnabled());
     EXPECT_TRUE(in(QStringLiteral("humanReadableBox"))->isEnabled());
+    EXPECT_TRUE(in<QCheckBox>(QStringLiteral("humanReadableBox"))->isChecked());
     EXPECT_TRUE(in(QStringLiteral("barHeightField"))->isEnabled());
     EXPECT_DOUBLE_EQ(in<QDoubleSpinBox>(QStringLiteral("moduleField"))->value(), 0.25);
     // The whole size instead of the module.

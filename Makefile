@@ -17,7 +17,7 @@ PACKAGES := g++ cmake ninja-build pkg-config \
             qt6-base-dev qt6-svg-dev qt6-qpa-plugins qt6-image-formats-plugins \
             libgl-dev fonts-ipafont libgtest-dev libgmock-dev libbenchmark-dev \
             libwmf-dev libexpat1-dev libjpeg-dev libemf2svg-dev fonts-urw-base35 \
-            qt6-translations-l10n poppler-utils ccache glabels-data libcsv-dev libzint-dev libzxing-dev
+            qt6-translations-l10n qt6-l10n-tools poppler-utils ccache glabels-data libcsv-dev libzint-dev libzxing-dev
 FUZZ_PACKAGES := clang libclang-rt-dev
 # make package: building the .deb and checking it.
 PACKAGE_BUILD ?= build-package
@@ -29,7 +29,8 @@ PACKAGE_SHOT ?=
 
 SANITIZER_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
 
-.PHONY: all deps configure build run test test-sanitized print-queue bench fuzz package package-test clean
+.PHONY: all deps configure build run test test-sanitized print-queue bench fuzz package package-test translations \
+        guide-screenshots clean
 
 all: build
 
@@ -77,6 +78,16 @@ test-sanitized: deps
 	cmake --build $(ASAN_BUILD) -j $(JOBS) --target sanitized_tests
 	ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizer-suppressions.txt \
 	  ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS) -L sanitized
+
+# New tr() texts of src/ into resources/translations/porkane_*.ts, to be
+# translated there (Qt Linguist or an editor); the test fails until they are.
+translations: configure
+	cmake --build $(BUILD) --target update-translations
+
+# The user guide's pictures, taken again from the program under Xvfb.
+guide-screenshots: build
+	$(call install_missing,$(PACKAGE_TEST_TOOLS) pngquant)
+	tools/guide-screenshots.sh $(BUILD)
 
 bench: configure
 	cmake --build $(BUILD) -j $(JOBS) --target benchmarks

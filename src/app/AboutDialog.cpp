@@ -2,8 +2,6 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QDesktopServices>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -12,15 +10,12 @@
 
 #include "core/Version.h"
 #include "widgets/Artwork.h"
+#include "widgets/HelpGuide.h"
 #include "widgets/PictureButton.h"
-#include "core/FileIO.h"
 
 namespace porkane {
 
-AboutDialog::AboutDialog(const QString &programFolder, UrlOpener openUrl, QWidget *parent)
-    : SkinnedWindow(TitleBar | CloseButton, parent),
-      helpPage_(helpPagePath(programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : programFolder)),
-      openUrl_(openUrl ? std::move(openUrl) : UrlOpener([](const QUrl &url) { return QDesktopServices::openUrl(url); }))
+AboutDialog::AboutDialog(QWidget *parent) : SkinnedWindow(TitleBar | CloseButton, parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setTitle(tr("ぽるかねについて"));
@@ -29,7 +24,7 @@ AboutDialog::AboutDialog(const QString &programFolder, UrlOpener openUrl, QWidge
     icon->setPixmap(artwork::picture(QStringLiteral("porkane"), QSize(64, 64)));
     icon->setFixedSize(64, 64);
 
-    auto *name = new QLabel(ProgramName, this);
+    auto *name = new QLabel(programName(), this);
     name->setObjectName(QStringLiteral("programName"));
     QFont nameFont = name->font();
     nameFont.setPixelSize(26);
@@ -45,10 +40,11 @@ AboutDialog::AboutDialog(const QString &programFolder, UrlOpener openUrl, QWidge
 
     helpButton_ = artwork::makeCommandButton(this, QStringLiteral("helpButton"), QStringLiteral("help"),
                                              tr("ヘルプ"), QString());
-    const bool hasHelp = QFileInfo(helpPage_).isFile();
+    const bool hasHelp = HelpGuide::guide().exists();
     helpButton_->setEnabled(hasHelp);
     helpButton_->setToolTip(hasHelp ? tr("ヘルプを表示します。") : tr("ヘルプファイルがありません。"));
     connect(helpButton_, &PictureButton::clicked, this, &AboutDialog::openHelp);
+    HelpGuide::addKey(this, GuideSection::Contents);
 
     PictureButton *closeButton = artwork::makeCommandButton(this, QStringLiteral("okButton"), QStringLiteral("ok"),
                                                             tr("閉じる"), tr("Ａｂｏｕｔを閉じます。"));
@@ -79,17 +75,7 @@ AboutDialog::AboutDialog(const QString &programFolder, UrlOpener openUrl, QWidge
     setFixedSize(sizeHint().expandedTo(QSize(320, 0)));
 }
 
-QString AboutDialog::helpPagePath(const QString &programFolder)
-{
-    return joinPath(joinPath(programFolder, QStringLiteral("Help")), QStringLiteral("メイン.htm"));
-}
-
-bool AboutDialog::openHelp()
-{
-    if (!QFileInfo(helpPage_).isFile())
-        return false;
-    return openUrl_(QUrl::fromLocalFile(helpPage_));
-}
+bool AboutDialog::openHelp() { return HelpGuide::open(GuideSection::Contents); }
 
 void AboutDialog::closeEvent(QCloseEvent *event)
 {

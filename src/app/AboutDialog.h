@@ -1,29 +1,20 @@
 #pragma once
 
-#include <functional>
-
-#include <QUrl>
-
 #include "widgets/SkinnedWindow.h"
 
 namespace porkane {
 
 class PictureButton;
 
-// The About box (frmAbout): the program's name and version, the help page
-// "メイン.htm" in the "Help" folder beside the program when it is there, and
-// a button to close.
+// The About box (frmAbout): the program's name and version, ヘルプ (the
+// user guide's contents, when the guide is installed) and a button to close.
 class AboutDialog : public SkinnedWindow {
     Q_OBJECT
 public:
-    using UrlOpener = std::function<bool(const QUrl &)>;
+    explicit AboutDialog(QWidget *parent = nullptr);
 
-    // `programFolder` is where the program lies; `openUrl` hands the help
-    // page to the desktop (QDesktopServices::openUrl by default).
-    explicit AboutDialog(const QString &programFolder = QString(), UrlOpener openUrl = {}, QWidget *parent = nullptr);
-
-    static QString helpPagePath(const QString &programFolder);
-    // Opens the help page; false when there is none or it could not open.
+    // Opens the guide's contents; false when there is no guide or it could
+    // not open.
     bool openHelp();
 
 signals:
@@ -34,8 +25,6 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    QString helpPage_;
-    UrlOpener openUrl_;
     PictureButton *helpButton_;
 };
 

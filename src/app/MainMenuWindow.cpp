@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QScreen>
+#include <QShortcut>
 
 #include "session/AppState.h"
 #include "session/MainMenuLayout.h"
@@ -22,6 +23,7 @@
 #include "document/DocumentSource.h"
 #include "widgets/Artwork.h"
 #include "widgets/BusyPointer.h"
+#include "widgets/HelpGuide.h"
 #include "widgets/PictureButton.h"
 #include "print/CurrentPrinter.h"
 
@@ -77,7 +79,7 @@ MainMenuWindow::MainMenuWindow(AppState &state, QWidget *parent)
 {
     Q_ASSERT(state_.prompts && state_.windows);
     setObjectName(QStringLiteral("Form2"));
-    setTitle(MainMenuTitle);
+    setTitle(mainMenuTitle());
     BusyPointer::clear();
 
     const StartupSettings startup = loadStartupSettings(state_.dataFolder, screenTwips(state_));
@@ -105,17 +107,13 @@ MainMenuWindow::MainMenuWindow(AppState &state, QWidget *parent)
         minimiseButton()->setObjectName(QStringLiteral("menuButton9"));
     if (closeButton())
         closeButton()->setObjectName(QStringLiteral("menuButton10"));
+    HelpGuide::addKey(this, GuideSection::MainMenu)->setObjectName(QStringLiteral("helpKey"));
 
     auto *openKey = new QAction(this);
     openKey->setObjectName(QStringLiteral("openKey"));
     openKey->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     connect(openKey, &QAction::triggered, this, [this] { runCommand(2); });
     addAction(openKey);
-    // Kept for the guide to come; until then F1 does nothing.
-    auto *helpKey = new QAction(this);
-    helpKey->setObjectName(QStringLiteral("helpKey"));
-    helpKey->setShortcut(QKeySequence(Qt::Key_F1));
-    addAction(helpKey);
     setAcceptDrops(true);
 
     const int tx = state_.TwipsPerPixelX;

@@ -22,7 +22,7 @@ const QSize PictureSize(420, 210);
 SplashWindow::SplashWindow(AppState &state, QWidget *parent) : SkinnedWindow({}, parent), state_(state)
 {
     setObjectName(QStringLiteral("Form4"));
-    setTitle(ProgramName);
+    setTitle(programName());
     setContentsMargins(14, 14, 14, 16);
 
     auto *picture = new QLabel(this);

@@ -1,12 +1,10 @@
 #include <QApplication>
 #include <QFont>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QPrinter>
 #include <QScreen>
-#include <QTranslator>
 
 #include "session/AppState.h"
+#include "session/InterfaceLanguage.h"
 #include "app/ApplicationSetup.h"
 #include "app/MainMenuWindow.h"
 #include "app/ProgramWindows.h"
@@ -19,20 +17,10 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     porkane::configureApplication();
 
-    // The program's texts in the desktop's language when a translation is
-    // installed (share/porkane/translations/porkane_<language>.qm); the
-    // Japanese texts otherwise.
-    QTranslator programTranslator;
-    if (programTranslator.load(QLocale(), QStringLiteral("porkane"), QStringLiteral("_"),
-                               QCoreApplication::applicationDirPath() +
-                                   QStringLiteral("/../share/porkane/translations")))
-        QApplication::installTranslator(&programTranslator);
-
-    // Qt's own dialogs (file, colour, printer) in Japanese.
-    QTranslator qtTranslator;
-    if (qtTranslator.load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTranslator);
+    // The windows in English when the locale asks for it (LANG=en_US.UTF-8),
+    // in Japanese otherwise; Qt's own dialogs follow.
+    porkane::InterfaceTranslators translators;
+    translators.install(porkane::languageFromLocale(), QCoreApplication::applicationDirPath());
 
     porkane::AppState state(porkane::AppState::standardDataFolder());
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {

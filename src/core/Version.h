@@ -2,13 +2,15 @@
 
 // The program's name and version as the windows show them.
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace porkane {
 
-inline const QString ProgramName = QStringLiteral("ぽるかね");
+// "Porkane" in the English interface.
+inline QString programName() { return QCoreApplication::translate("Version", "ぽるかね"); }
 inline const QString ProgramVersion = QStringLiteral("1.35");
 // The main menu's title: two spaces stand between name and version.
-inline const QString MainMenuTitle = QStringLiteral("ぽるかね  ver1.35");
+inline QString mainMenuTitle() { return programName() + QStringLiteral("  ver") + ProgramVersion; }
 
 } // namespace porkane

@@ -70,6 +70,8 @@ QString EditorSession::open(DocumentOrigin origin, const QString &path, const Sh
     settings_ = shownSettings(loaded.settings);
     dataFolder_ = dataFolder;
     take(std::move(document));
+    if (origin != DocumentOrigin::DesignersTemplate)
+        emit fileUsed(path);
     return loaded.problem;
 }
 
@@ -78,6 +80,7 @@ void EditorSession::openAnother(DocumentOrigin origin, const QString &path)
     if (!open_ || origin == DocumentOrigin::DesignersTemplate)
         return;
     take(read(origin, path, SheetTemplate{}));
+    emit fileUsed(path);
 }
 
 void EditorSession::templateChanged()
@@ -340,6 +343,7 @@ void EditorSession::save(const QString &target)
     // The earlier file is replaced only by a complete new one.
     saveLabelFile(document_, target);
     setModified(false);
+    emit fileUsed(target);
 }
 
 } // namespace porkane

@@ -152,6 +152,9 @@ signals:
     // caret at `boxCaret`.
     void boxTextReplaced(const QString &boxText, int boxCaret);
     void modifiedChanged(bool modified);
+    // A label or template file was read into the editor, or the document
+    // was written to `path`: the desktop's recent files may list it.
+    void fileUsed(const QString &path);
     // What undo, redo and paste can do has changed.
     void commandsChanged();
     // A short message for the status line; empty when the last change went in.

@@ -17,7 +17,10 @@ namespace porkane {
 
 namespace {
 
-QString tr(const char *text) { return QCoreApplication::translate("Barcode", text); }
+// lupdate files these texts under the context the translator looks them up in.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(Barcode)
+};
 
 struct ZintDeleter {
     void operator()(zint_symbol *symbol) const { ZBarcode_Delete(symbol); }
@@ -97,11 +100,14 @@ QString gtinProblem(Symbology symbology, const QString &data, int withoutCheck)
 {
     const QString name = subject(symbology);
     if (!allDigits(data) || (data.size() != withoutCheck && data.size() != withoutCheck + 1))
-        return tr("%1には数字%2桁または%3桁を入力してください").arg(name).arg(withoutCheck).arg(withoutCheck + 1);
+        return Texts::tr("%1には数字%2桁または%3桁を入力してください")
+            .arg(name)
+            .arg(withoutCheck)
+            .arg(withoutCheck + 1);
     if (data.size() == withoutCheck + 1) {
         const int check = gtinCheckDigit(QStringView(data).left(withoutCheck));
         if (data.back().unicode() - u'0' != check)
-            return tr("%1のチェックデジット（最後の桁）が違います。正しくは %2 です").arg(name).arg(check);
+            return Texts::tr("%1のチェックデジット（最後の桁）が違います。正しくは %2 です").arg(name).arg(check);
     }
     return QString();
 }
@@ -119,7 +125,7 @@ QChar firstOutside(QStringView data, QStringView allowed)
 QString problemOf(Symbology symbology, const QString &data)
 {
     if (data.isEmpty())
-        return tr("%1のデータを入力してください").arg(subject(symbology));
+        return Texts::tr("%1のデータを入力してください").arg(subject(symbology));
     switch (symbology) {
     case Symbology::Ean13:
         return gtinProblem(symbology, data, 12);
@@ -132,19 +138,20 @@ QString problemOf(Symbology symbology, const QString &data)
     case Symbology::Code128:
         for (const QChar c : data) {
             if (c.unicode() < 0x20 || c.unicode() > 0x7E)
-                return tr("Code 128 に使えるのは半角の英数字と記号です（「%1」は使えません）").arg(c);
+                return Texts::tr("Code 128 に使えるのは半角の英数字と記号です（「%1」は使えません）").arg(c);
         }
         return QString();
     case Symbology::Code39:
         if (const QChar c = firstOutside(data, u"0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ -.$/+%"); !c.isNull())
-            return tr("Code 39 に使えるのは数字、英大文字、空白と「- . $ / + %」です（「%1」は使えません）").arg(c);
+            return Texts::tr("Code 39 に使えるのは数字、英大文字、空白と「- . $ / + %」です（「%1」は使えません）")
+                .arg(c);
         return QString();
     case Symbology::Codabar: {
         const QStringView startStop = u"ABCD";
         if (data.size() < 3 || !startStop.contains(data.front()) || !startStop.contains(data.back()))
-            return tr("NW-7 はA～Dのどれかで始めて、A～Dのどれかで終えてください（例：A12345B）");
+            return Texts::tr("NW-7 はA～Dのどれかで始めて、A～Dのどれかで終えてください（例：A12345B）");
         if (const QChar c = firstOutside(QStringView(data).mid(1, data.size() - 2), u"0123456789-$:/.+"); !c.isNull())
-            return tr("NW-7 のA～Dの間に使えるのは数字と「- $ : / . +」です（「%1」は使えません）").arg(c);
+            return Texts::tr("NW-7 のA～Dの間に使えるのは数字と「- $ : / . +」です（「%1」は使えません）").arg(c);
         return QString();
     }
     case Symbology::QrCode:
@@ -152,15 +159,15 @@ QString problemOf(Symbology symbology, const QString &data)
         return QString();
     case Symbology::JapanPost: {
         if (data.size() < 7 || !allDigits(data.left(7)))
-            return tr("カスタマバーコードのデータは郵便番号7桁（ハイフンなし）で始めてください");
+            return Texts::tr("カスタマバーコードのデータは郵便番号7桁（ハイフンなし）で始めてください");
         int digits = 0;
         for (const QChar c : data) {
             if (!isAsciiDigit(c) && c != u'-' && !(c >= u'A' && c <= u'Z'))
-                return tr("カスタマバーコードに使えるのは数字、ハイフンと英字です（「%1」は使えません）").arg(c);
+                return Texts::tr("カスタマバーコードに使えるのは数字、ハイフンと英字です（「%1」は使えません）").arg(c);
             digits += c.isLetter() ? 2 : 1;
         }
         if (digits > 20)
-            return tr("カスタマバーコードのデータは20けたまでです（英字は1文字で2けたと数えます）");
+            return Texts::tr("カスタマバーコードのデータは20けたまでです（英字は1文字で2けたと数えます）");
         return QString();
     }
     }
@@ -208,7 +215,7 @@ ZintSymbol encoded(const BarcodeSpec &spec, const QString &data, double heightMo
     const ZintInput input = zintInput(spec.symbology, data);
     ZintSymbol symbol(ZBarcode_Create());
     if (!symbol)
-        throw UserError(tr("バーコードを作るためのメモリが足りません"));
+        throw UserError(Texts::tr("バーコードを作るためのメモリが足りません"));
     symbol->symbology = input.symbology;
     symbol->input_mode = UNICODE_MODE;
     symbol->output_options = spec.quietZone ? BARCODE_QUIET_ZONES : BARCODE_NO_QUIET_ZONES;
@@ -235,8 +242,8 @@ ZintSymbol encoded(const BarcodeSpec &spec, const QString &data, double heightMo
     if (status >= ZINT_ERROR) {
         const QString name = subject(spec.symbology);
         if (status == ZINT_ERROR_TOO_LONG)
-            throw UserError(tr("%1にはデータが長すぎます").arg(name));
-        throw UserError(tr("%1を作れませんでした（%2）").arg(name, QString::fromUtf8(symbol->errtxt)));
+            throw UserError(Texts::tr("%1にはデータが長すぎます").arg(name));
+        throw UserError(Texts::tr("%1を作れませんでした（%2）").arg(name, QString::fromUtf8(symbol->errtxt)));
     }
     return symbol;
 }
@@ -254,7 +261,7 @@ QString checkedData(Symbology symbology, const QString &data)
 void checkPositive(double value)
 {
     if (!std::isfinite(value) || value <= 0 || value > 10000)
-        throw UserError(tr("バーコードの大きさは0より大きいミリメートルで指定してください"));
+        throw UserError(Texts::tr("バーコードの大きさは0より大きいミリメートルで指定してください"));
 }
 
 struct DotRect {
@@ -282,7 +289,7 @@ struct DotLayout {
 DotLayout layOut(const BarcodeSpec &spec, int dpi)
 {
     if (dpi < MinBarcodeDpi || dpi > MaxBarcodeDpi)
-        throw UserError(tr("解像度は%1～%2 dpiで指定してください").arg(MinBarcodeDpi).arg(MaxBarcodeDpi));
+        throw UserError(Texts::tr("解像度は%1～%2 dpiで指定してください").arg(MinBarcodeDpi).arg(MaxBarcodeDpi));
     const QString data = checkedData(spec.symbology, spec.data);
     const bool matrix = isMatrixSymbology(spec.symbology);
     const bool postal = spec.symbology == Symbology::JapanPost;
@@ -301,7 +308,7 @@ DotLayout layOut(const BarcodeSpec &spec, int dpi)
         steps = int(std::lround(spec.moduleMm / gridMm));
         if (steps < 1)
             throw UserError(
-                tr("モジュール（最も細いバー）が小さすぎます。%1mm 以上にしてください").arg(gridMm, 0, 'f', 3));
+                Texts::tr("モジュール（最も細いバー）が小さすぎます。%1mm 以上にしてください").arg(gridMm, 0, 'f', 3));
         const double moduleMm = steps * gridMm;
         symbol = encoded(spec, data, fixedHeight ? 0 : spec.heightMm / moduleMm, true);
     } else {
@@ -315,7 +322,7 @@ DotLayout layOut(const BarcodeSpec &spec, int dpi)
         const double fitHeight = spec.heightMm / gridMm / modulesHigh;
         steps = int(std::floor((fixedHeight ? std::min(fitWidth, fitHeight) : fitWidth) + 1e-9));
         if (steps < 1)
-            throw UserError(tr("%1は %2mm × %3mm には入りません。大きさを広げてください")
+            throw UserError(Texts::tr("%1は %2mm × %3mm には入りません。大きさを広げてください")
                                 .arg(subject(spec.symbology))
                                 .arg(spec.widthMm)
                                 .arg(spec.heightMm));
@@ -327,7 +334,7 @@ DotLayout layOut(const BarcodeSpec &spec, int dpi)
             const double overhead = modulesHigh - 10;
             const double barModules = spec.heightMm / (steps * gridMm) - overhead;
             if (barModules < 1)
-                throw UserError(tr("%1mm の高さではバーを描けません。高さを広げてください").arg(spec.heightMm));
+                throw UserError(Texts::tr("%1mm の高さではバーを描けません。高さを広げてください").arg(spec.heightMm));
             symbol = encoded(spec, data, barModules, true);
         }
     }
@@ -337,8 +344,8 @@ DotLayout layOut(const BarcodeSpec &spec, int dpi)
     layout.dotsPerModule = steps * gridDots;
     layout.moduleMm = steps * gridMm;
     if (postal && (layout.moduleMm < JapanPostMinModuleMm || layout.moduleMm > JapanPostMaxModuleMm))
-        throw UserError(tr("カスタマバーコードのバー幅は0.46～0.69mm（8～11.5ポイント相当）にしてください"
-                           "（このままでは %1mm）")
+        throw UserError(Texts::tr("カスタマバーコードのバー幅は0.46～0.69mm（8～11.5ポイント相当）にしてください"
+                                  "（このままでは %1mm）")
                             .arg(layout.moduleMm, 0, 'f', 3));
 
     // Every position is a multiple of a module from the same origin, so
@@ -414,11 +421,11 @@ QString symbologyName(Symbology symbology)
     case Symbology::Codabar:
         return QStringLiteral("NW-7");
     case Symbology::QrCode:
-        return tr("QRコード");
+        return Texts::tr("QRコード");
     case Symbology::DataMatrix:
-        return tr("データマトリックス");
+        return Texts::tr("データマトリックス");
     case Symbology::JapanPost:
-        return tr("カスタマバーコード");
+        return Texts::tr("カスタマバーコード");
     }
     return QString();
 }

@@ -11,7 +11,10 @@ namespace porkane {
 
 namespace {
 
-QString tr(const char *text) { return QCoreApplication::translate("BarcodeSource", text); }
+// lupdate files these texts under the context the translator looks them up in.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(BarcodeSource)
+};
 
 constexpr char16_t FieldOpen = u'《';
 constexpr char16_t FieldClose = u'》';
@@ -132,7 +135,7 @@ BarcodeSpec barcodeSpec(const PictureSource &source, const FieldValue &value)
 {
     Symbology symbology = Symbology::Ean13;
     if (!barcodeSymbology(source, symbology))
-        throw UserError(tr("バーコードの設定がありません"));
+        throw UserError(Texts::tr("バーコードの設定がありません"));
     BarcodeSpec spec = defaultBarcodeSpec(symbology);
     spec.sizing = source.overallSize ? BarcodeSizing::OverallSize : BarcodeSizing::ModuleWidth;
     spec.moduleMm = source.moduleMm;

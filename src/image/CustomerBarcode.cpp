@@ -12,7 +12,10 @@ namespace porkane {
 
 namespace {
 
-QString tr(const char *text) { return QCoreApplication::translate("CustomerBarcode", text); }
+// lupdate files these texts under the context the translator looks them up in.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(CustomerBarcode)
+};
 
 // Code points, so characters beyond the BMP count as one.
 using Text = QList<uint>;
@@ -182,7 +185,7 @@ Text withKanjiNumbersConverted(const Text &text)
         if (beforeMarker(end)) {
             const std::optional<QString> number = kanjiNumber(run);
             if (!number)
-                throw UserError(tr("住所Bの漢数字「%1」を数字に直せません").arg(toQString(run)));
+                throw UserError(Texts::tr("住所Bの漢数字「%1」を数字に直せません").arg(toQString(run)));
             result.append(number->toUcs4());
         } else {
             result.append(run);
@@ -211,8 +214,9 @@ QString addressDisplayNumber(const QString &addressB)
             continue;
         const bool known = isDigit(c) || isLetter(c) || c == U'-' || isBlank(c) || isKana(c) || isKanji(c);
         if (!known)
-            throw UserError(tr("住所Bの「%1」はバーコードの抜き出し規則にない文字のため、住所表示番号を決められません")
-                                .arg(toQString(Text{c})));
+            throw UserError(
+                Texts::tr("住所Bの「%1」はバーコードの抜き出し規則にない文字のため、住所表示番号を決められません")
+                    .arg(toQString(Text{c})));
         text.append(c);
     }
     text = withKanjiNumbersConverted(text);
@@ -290,7 +294,7 @@ QString normalisedPostcode(const QString &postcode)
     static const QRegularExpression form(QStringLiteral("^([0-9]{3})-?([0-9]{4})$"));
     const QRegularExpressionMatch match = form.match(text);
     if (!match.hasMatch())
-        throw UserError(tr("郵便番号は数字7桁（123-4567）で入力してください（「%1」）").arg(postcode));
+        throw UserError(Texts::tr("郵便番号は数字7桁（123-4567）で入力してください（「%1」）").arg(postcode));
     return match.captured(1) + match.captured(2);
 }
 
@@ -315,12 +319,12 @@ QString customerBarcodeData(const QString &postcode, const QString &addressB)
 {
     const QString code = normalisedPostcode(postcode);
     if (code.endsWith(QLatin1String("00")))
-        throw UserError(tr("郵便番号 %1-%2 は下2けたが00の代表の郵便番号のため、カスタマバーコードを付けません")
+        throw UserError(Texts::tr("郵便番号 %1-%2 は下2けたが00の代表の郵便番号のため、カスタマバーコードを付けません")
                             .arg(code.left(3), code.mid(3)));
     const CustomerDataCut cut = cutCustomerData(code + addressDisplayNumber(addressB));
     if (!cut.danglingLetter.isNull())
-        throw UserError(tr("住所表示番号が20けたを超え、20けた目が英字「%1」の途中で切れるため、"
-                           "カスタマバーコードを作れません")
+        throw UserError(Texts::tr("住所表示番号が20けたを超え、20けた目が英字「%1」の途中で切れるため、"
+                                  "カスタマバーコードを作れません")
                             .arg(cut.danglingLetter));
     return cut.data;
 }

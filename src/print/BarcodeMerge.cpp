@@ -14,7 +14,10 @@ namespace porkane {
 
 namespace {
 
-QString tr(const char *text) { return QCoreApplication::translate("BarcodeMerge", text); }
+// lupdate files these texts under the context the translator looks them up in.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(BarcodeMerge)
+};
 
 // A symbol may be this much larger than its picture, which was rounded to
 // whole screen pixels.
@@ -96,7 +99,7 @@ BarcodeMerge::BarcodeMerge(const LabelDocument &document, int designLabel, Scree
         picture.widthMm = sideways ? area.height() : area.width();
         picture.heightMm = sideways ? area.width() : area.height();
         if (placementProblem_.isEmpty() && !design.contains(area.center()))
-            placementProblem_ = tr("差し込み項目（%1）のあるバーコードは、元にするラベル %2 の上に置いてください。")
+            placementProblem_ = Texts::tr("差し込み項目（%1）のあるバーコードは、元にするラベル %2 の上に置いてください。")
                                     .arg(QStringLiteral("《%1》").arg(names.join(QStringLiteral("》《"))))
                                     .arg(designLabel_);
         for (const QString &name : names)
@@ -111,7 +114,7 @@ std::vector<MergeProblem> BarcodeMerge::missingFields(const MergeData &data) con
     std::vector<MergeProblem> problems;
     for (const QString &name : fieldNames_)
         if (data.fieldIndex(name) < 0)
-            problems.push_back({0, name, tr("%1 にこの項目がありません").arg(data.file)});
+            problems.push_back({0, name, Texts::tr("%1 にこの項目がありません").arg(data.file)});
     return problems;
 }
 
@@ -131,7 +134,7 @@ std::optional<std::vector<PrintedBarcode>> BarcodeMerge::merge(const MergeData &
             barcode.spec = barcodeSpec(picture.source, [&](const QString &name) {
                 const int column = data.fieldIndex(name);
                 if (column < 0)
-                    throw UserError(tr("%1 にこの項目がありません").arg(data.file));
+                    throw UserError(Texts::tr("%1 にこの項目がありません").arg(data.file));
                 return values[column];
             });
             const BarcodeSize size = measureBarcode(barcode.spec, BarcodePictureDpi);

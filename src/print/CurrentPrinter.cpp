@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -83,6 +84,8 @@ QPrinter &ensureCurrentPrinter(std::shared_ptr<QPrinter> &slot)
     return *slot;
 }
 
+QString unknownPrinterValue() { return QCoreApplication::translate("PrinterSetup", "不明"); }
+
 bool printerExists(const QPrinter &printer)
 {
     if (printer.outputFormat() == QPrinter::PdfFormat)
@@ -95,8 +98,11 @@ void refreshPrinterInfo(PrinterInfoTexts &texts, const PrinterProperties &proper
     texts.name = properties.deviceName;
     if (const std::optional<QString> paper = paperSizeText(properties.paperCode))
         texts.paper = *paper;
-    texts.orientation = properties.orientation == PortraitOrientation ? QStringLiteral("縦") : QStringLiteral("横");
-    texts.ink = properties.colourMode == ColourMode ? QStringLiteral("カラーインク") : QStringLiteral("モノクロインク");
+    texts.orientation = properties.orientation == PortraitOrientation
+                            ? QCoreApplication::translate("PrinterSetup", "縦")
+                            : QCoreApplication::translate("PrinterSetup", "横");
+    texts.ink = properties.colourMode == ColourMode ? QCoreApplication::translate("PrinterSetup", "カラーインク")
+                                                    : QCoreApplication::translate("PrinterSetup", "モノクロインク");
 }
 
 } // namespace porkane

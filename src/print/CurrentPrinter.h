@@ -57,13 +57,16 @@ QPrinter &ensureCurrentPrinter(std::shared_ptr<QPrinter> &slot);
 // queue only while the system lists it.
 bool printerExists(const QPrinter &printer);
 
+// "不明" in the interface's language.
+QString unknownPrinterValue();
+
 // The four values of the information frame "現在のプリンタの設定", as
 // shown: each starts as "不明".
 struct PrinterInfoTexts {
-    QString name = QStringLiteral("不明");
-    QString paper = QStringLiteral("不明");
-    QString orientation = QStringLiteral("不明");
-    QString ink = QStringLiteral("不明");
+    QString name = unknownPrinterValue();
+    QString paper = unknownPrinterValue();
+    QString orientation = unknownPrinterValue();
+    QString ink = unknownPrinterValue();
 
     bool operator==(const PrinterInfoTexts &) const = default;
 };

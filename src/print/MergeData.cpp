@@ -19,7 +19,10 @@ namespace {
 // An address list larger than this is not a list of labels.
 constexpr qint64 LargestList = 256 * 1024 * 1024;
 
-QString tr(const char *text) { return QCoreApplication::translate("MergeData", text); }
+// lupdate files these texts under the context the translator looks them up in.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(MergeData)
+};
 
 // The bytes as UTF-8, or nothing when they are not UTF-8. A stateless
 // decoder keeps no error state, and a stateful one holds back a cut-off
@@ -106,11 +109,11 @@ QString encodingName(TextEncoding encoding)
 {
     switch (encoding) {
     case TextEncoding::Detect:
-        return tr("自動判別");
+        return Texts::tr("自動判別");
     case TextEncoding::Utf8:
         return QStringLiteral("UTF-8");
     case TextEncoding::Cp932:
-        return tr("Shift-JIS");
+        return Texts::tr("Shift-JIS");
     }
     return {};
 }
@@ -122,12 +125,12 @@ MergeData parseMergeData(const QByteArray &input, const QString &name, TextEncod
     if (byteOrderMark)
         bytes.remove(0, 3);
     if (bytes.trimmed().isEmpty())
-        throw FileError(tr("%1: データがありません（空のファイルです）。").arg(name));
+        throw FileError(Texts::tr("%1: データがありません（空のファイルです）。").arg(name));
 
     if (encoding == TextEncoding::Detect)
         encoding = byteOrderMark ? TextEncoding::Utf8 : guessEncoding(bytes);
     else if (encoding == TextEncoding::Cp932 && byteOrderMark)
-        throw FileError(tr("%1: UTF-8 のファイルです（先頭に BOM があります）。").arg(name));
+        throw FileError(Texts::tr("%1: UTF-8 のファイルです（先頭に BOM があります）。").arg(name));
 
     // Every byte of a quote, comma, tab or line end is that character in
     // both encodings (Shift-JIS trail bytes start at 0x40), so the bytes are
@@ -137,8 +140,8 @@ MergeData parseMergeData(const QByteArray &input, const QString &name, TextEncod
     if (!parser.parse(bytes, collected)) {
         const int row = int(collected.rows.size()) + 1;
         if (parser.error() == CSV_ENOMEM || parser.error() == CSV_ETOOBIG)
-            throw FileError(tr("%1: %2 行目が大きすぎて読めません。").arg(name).arg(row));
-        throw FileError(tr("%1: %2 行目の引用符（\"）の使い方が正しくありません。").arg(name).arg(row));
+            throw FileError(Texts::tr("%1: %2 行目が大きすぎて読めません。").arg(name).arg(row));
+        throw FileError(Texts::tr("%1: %2 行目の引用符（\"）の使い方が正しくありません。").arg(name).arg(row));
     }
 
     MergeData data;
@@ -151,7 +154,7 @@ MergeData parseMergeData(const QByteArray &input, const QString &name, TextEncod
         } else if (const std::optional<QString> text = decodeCp932(field)) {
             return *text;
         }
-        throw FileError(tr("%1: %2 行目の「%3」: %4 として読めない文字があります。")
+        throw FileError(Texts::tr("%1: %2 行目の「%3」: %4 として読めない文字があります。")
                             .arg(name)
                             .arg(row)
                             .arg(fieldName, encodingName(encoding)));
@@ -159,11 +162,11 @@ MergeData parseMergeData(const QByteArray &input, const QString &name, TextEncod
 
     const std::vector<QByteArray> &names = collected.rows.front();
     for (std::size_t column = 0; column < names.size(); ++column) {
-        const QString fieldName = decode(names[column], 1, tr("%1 列目").arg(column + 1)).trimmed();
+        const QString fieldName = decode(names[column], 1, Texts::tr("%1 列目").arg(column + 1)).trimmed();
         if (fieldName.isEmpty())
-            throw FileError(tr("%1: 1 行目（項目名）の %2 列目が空です。").arg(name).arg(column + 1));
+            throw FileError(Texts::tr("%1: 1 行目（項目名）の %2 列目が空です。").arg(name).arg(column + 1));
         if (data.fieldNames.contains(fieldName))
-            throw FileError(tr("%1: 1 行目（項目名）に「%2」が二つあります。").arg(name, fieldName));
+            throw FileError(Texts::tr("%1: 1 行目（項目名）に「%2」が二つあります。").arg(name, fieldName));
         data.fieldNames << fieldName;
     }
     data.rows.reserve(collected.rows.size() - 1);
@@ -171,7 +174,7 @@ MergeData parseMergeData(const QByteArray &input, const QString &name, TextEncod
         const std::vector<QByteArray> &fields = collected.rows[index];
         const int row = int(index) + 1;
         if (fields.size() != names.size())
-            throw FileError(tr("%1: %2 行目の項目が %3 個あります（項目名は %4 個です）。")
+            throw FileError(Texts::tr("%1: %2 行目の項目が %3 個あります（項目名は %4 個です）。")
                                 .arg(name)
                                 .arg(row)
                                 .arg(fields.size())
@@ -183,7 +186,7 @@ MergeData parseMergeData(const QByteArray &input, const QString &name, TextEncod
         data.rows.push_back(std::move(values));
     }
     if (data.rows.empty())
-        throw FileError(tr("%1: 項目名の行のほかにデータがありません。").arg(name));
+        throw FileError(Texts::tr("%1: 項目名の行のほかにデータがありません。").arg(name));
     return data;
 }
 
@@ -193,12 +196,12 @@ MergeData readMergeData(const QString &path, TextEncoding encoding)
     const QString name = info.fileName();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw FileError(tr("%1: 開けません（%2）。").arg(name, file.errorString()));
+        throw FileError(Texts::tr("%1: 開けません（%2）。").arg(name, file.errorString()));
     if (file.size() > LargestList)
-        throw FileError(tr("%1: 大きすぎます（%2 MB まで）。").arg(name).arg(LargestList / (1024 * 1024)));
+        throw FileError(Texts::tr("%1: 大きすぎます（%2 MB まで）。").arg(name).arg(LargestList / (1024 * 1024)));
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw FileError(tr("%1: 読めません（%2）。").arg(name, file.errorString()));
+        throw FileError(Texts::tr("%1: 読めません（%2）。").arg(name, file.errorString()));
     const QString suffix = info.suffix().toLower();
     bool tabs = suffix == QLatin1String("tsv") || suffix == QLatin1String("tab");
     if (!tabs && suffix != QLatin1String("csv")) {

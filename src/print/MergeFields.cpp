@@ -10,7 +10,10 @@ namespace porkane {
 
 namespace {
 
-QString tr(const char *text) { return QCoreApplication::translate("MergeFields", text); }
+// lupdate files these texts under the context the translator looks them up in.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(MergeFields)
+};
 
 // Where the field starting at `open` ends: the index of its 》, or -1 when
 // the brackets there do not make a field (no name, a line break or another
@@ -32,8 +35,8 @@ qsizetype fieldEnd(const QString &text, qsizetype open)
 QString MergeProblem::text() const
 {
     if (row == 0)
-        return tr("「%1」: %2").arg(field, reason);
-    return tr("%1 行目「%2」: %3").arg(row).arg(field, reason);
+        return Texts::tr("「%1」: %2").arg(field, reason);
+    return Texts::tr("%1 行目「%2」: %3").arg(row).arg(field, reason);
 }
 
 QStringList mergeFieldNames(const QString &labelText)
@@ -89,7 +92,7 @@ std::vector<MergeProblem> LabelMerge::missingFields(const MergeData &data) const
     std::vector<MergeProblem> problems;
     for (const QString &name : fieldNames_)
         if (data.fieldIndex(name) < 0)
-            problems.push_back({0, name, tr("%1 にこの項目がありません").arg(data.file)});
+            problems.push_back({0, name, Texts::tr("%1 にこの項目がありません").arg(data.file)});
     return problems;
 }
 
@@ -109,7 +112,7 @@ std::optional<LabelMerge::Merged> LabelMerge::merge(const MergeData &data, std::
         }
         const int column = data.fieldIndex(piece.field);
         if (column < 0) {
-            problems.push_back({row, piece.field, tr("%1 にこの項目がありません").arg(data.file)});
+            problems.push_back({row, piece.field, Texts::tr("%1 にこの項目がありません").arg(data.file)});
             refused = true;
             continue;
         }
@@ -121,12 +124,14 @@ std::optional<LabelMerge::Merged> LabelMerge::merge(const MergeData &data, std::
         QString unencodable;
         encodeCp932(value, &unencodable);
         if (control) {
-            problems.push_back({row, piece.field, tr("制御文字が含まれています")});
+            problems.push_back({row, piece.field, Texts::tr("制御文字が含まれています")});
             refused = true;
             continue;
         }
         if (!unencodable.isEmpty()) {
-            problems.push_back({row, piece.field, tr("「%1」はラベルに使えない文字です（Shift-JIS にありません）").arg(unencodable)});
+            problems.push_back(
+                {row, piece.field,
+                 Texts::tr("「%1」はラベルに使えない文字です（Shift-JIS にありません）").arg(unencodable)});
             refused = true;
             continue;
         }
@@ -143,7 +148,9 @@ std::optional<LabelMerge::Merged> LabelMerge::merge(const MergeData &data, std::
     if (!refused && merged.text.size() > LabelDocument::MaxPositions) {
         const QString fields = fieldNames_.join(QStringLiteral("、"));
         problems.push_back({row, fields,
-                            tr("ラベルに入る %1 文字を超えます（%2 文字）").arg(LabelDocument::MaxPositions).arg(merged.text.size())});
+                            Texts::tr("ラベルに入る %1 文字を超えます（%2 文字）")
+                                .arg(LabelDocument::MaxPositions)
+                                .arg(merged.text.size())});
         refused = true;
     }
     if (refused)

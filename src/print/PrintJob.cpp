@@ -383,11 +383,11 @@ QString printFailureMessage(PrintOutcome outcome)
     case PrintOutcome::Printed:
         return QString();
     case PrintOutcome::NoPrinter:
-        return QStringLiteral("プリンタが見つかりません。\rプリンタの設定を確認してください。");
+        return QCoreApplication::translate("porkane", "プリンタが見つかりません。\rプリンタの設定を確認してください。");
     case PrintOutcome::CannotOpen:
-        return QStringLiteral("プリンタを開けませんでした。\r印刷できません。");
+        return QCoreApplication::translate("porkane", "プリンタを開けませんでした。\r印刷できません。");
     case PrintOutcome::Failed:
-        return QStringLiteral("印刷中にエラーが発生しました。\r印刷は完了していません。");
+        return QCoreApplication::translate("porkane", "印刷中にエラーが発生しました。\r印刷は完了していません。");
     case PrintOutcome::OutOfMemory:
         return QCoreApplication::translate("porkane", "メモリが足りないため、印刷できませんでした。\r印刷は完了していません。");
     case PrintOutcome::Cancelled:

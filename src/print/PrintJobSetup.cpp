@@ -11,7 +11,10 @@ namespace porkane {
 
 namespace {
 
-QString tr(const char *text) { return QCoreApplication::translate("PrintJobSetup", text); }
+// lupdate files these texts under the context the translator looks them up in.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(PrintJobSetup)
+};
 
 } // namespace
 
@@ -47,11 +50,11 @@ PrintJobSetup::Check PrintJobSetup::check() const
     if (mode_ == PrintPlan::Mode::AsIs)
         return check;
     if (!data_) {
-        check.refusal = tr("差し込むデータファイルを選んでください。");
+        check.refusal = Texts::tr("差し込むデータファイルを選んでください。");
         return check;
     }
     if (labelCount() < 1) {
-        check.refusal = tr("ラベルがないため、差し込み印刷はできません。");
+        check.refusal = Texts::tr("ラベルがないため、差し込み印刷はできません。");
         return check;
     }
     const LabelMerge merge(document_, designLabel());
@@ -68,8 +71,8 @@ PrintJobSetup::Check PrintJobSetup::check() const
         for (const MergeProblem &problem : missing)
             if (!names.contains(QStringLiteral("《%1》").arg(problem.field)))
                 names << QStringLiteral("《%1》").arg(problem.field);
-        check.refusal = tr("%1 には、ラベル %2 の %3 に当たる項目がありません。\r"
-                           "1 行目の項目名を確かめてください（%4）。")
+        check.refusal = Texts::tr("%1 には、ラベル %2 の %3 に当たる項目がありません。\r"
+                                  "1 行目の項目名を確かめてください（%4）。")
                             .arg(QFileInfo(data_->file).fileName())
                             .arg(designLabel())
                             .arg(names.join(QStringLiteral("、")), data_->fieldNames.join(QStringLiteral("、")));
@@ -82,7 +85,7 @@ PrintJobSetup::Check PrintJobSetup::check() const
             check.rows.push_back(int(row));
     }
     if (check.rows.empty())
-        check.refusal = tr("差し込める行がありません。");
+        check.refusal = Texts::tr("差し込める行がありません。");
     return check;
 }
 
@@ -107,11 +110,11 @@ QString PrintJobSetup::summary() const
     plan.copies = copies();
     const int pageCount = plan.pageCount();
     if (mode_ == PrintPlan::Mode::AsIs)
-        return tr("全 %1 ページ").arg(pageCount);
-    QString text = tr("%1 件（%2）").arg(now.rows.size()).arg(encodingName(data_->encoding));
+        return Texts::tr("全 %1 ページ").arg(pageCount);
+    QString text = Texts::tr("%1 件（%2）").arg(now.rows.size()).arg(encodingName(data_->encoding));
     if (!now.problems.empty())
-        text += tr("・差し込めない行 %1").arg(now.problems.size());
-    return text + tr("・全 %1 ページ").arg(pageCount);
+        text += Texts::tr("・差し込めない行 %1").arg(now.problems.size());
+    return text + Texts::tr("・全 %1 ページ").arg(pageCount);
 }
 
 } // namespace porkane

@@ -12,7 +12,10 @@ namespace porkane {
 
 namespace {
 
-QString translated(const char *text) { return QCoreApplication::translate("PrinterSetup", text); }
+// lupdate files these texts under the context the translator looks them up in.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(PrinterSetup)
+};
 
 // The code of the user-defined size: every printer-specific size has it,
 // so it names none of them.
@@ -78,19 +81,19 @@ QString ownName(const QPageSize &size)
         return QStringLiteral("ISO B%1").arg(int(id) - int(QPageSize::B0));
     switch (id) {
     case QPageSize::Postcard:
-        return translated("はがき");
+        return Texts::tr("はがき");
     case QPageSize::DoublePostcard:
-        return translated("往復はがき");
+        return Texts::tr("往復はがき");
     case QPageSize::EnvelopeChou3:
-        return translated("長形3号");
+        return Texts::tr("長形3号");
     case QPageSize::EnvelopeChou4:
-        return translated("長形4号");
+        return Texts::tr("長形4号");
     case QPageSize::EnvelopeKaku2:
-        return translated("角形2号");
+        return Texts::tr("角形2号");
     case QPageSize::EnvelopeKaku3:
-        return translated("角形3号");
+        return Texts::tr("角形3号");
     case QPageSize::EnvelopeYou4:
-        return translated("洋形4号");
+        return Texts::tr("洋形4号");
     default:
         break;
     }
@@ -338,30 +341,30 @@ bool PrinterSetup::applyTo(QPrinter &printer) const
 QString printerStateName(std::optional<QPrinter::PrinterState> state)
 {
     if (!state)
-        return translated("不明");
+        return Texts::tr("不明");
     switch (*state) {
     case QPrinter::Idle:
-        return translated("待機中");
+        return Texts::tr("待機中");
     case QPrinter::Active:
-        return translated("印刷中");
+        return Texts::tr("印刷中");
     case QPrinter::Aborted:
     case QPrinter::Error:
-        return translated("エラー");
+        return Texts::tr("エラー");
     }
-    return translated("不明");
+    return Texts::tr("不明");
 }
 
 QString printerListName(const PrinterDescription &printer)
 {
     if (printer.isDefault)
-        return translated("%1（通常使うプリンタ）").arg(printer.name);
+        return Texts::tr("%1（通常使うプリンタ）").arg(printer.name);
     return printer.name;
 }
 
 QString pageSizeName(const QPageSize &size)
 {
     if (!size.isValid())
-        return translated("不明");
+        return Texts::tr("不明");
     if (const std::optional<int> code = tableCode(size))
         return *paperSizeText(*code);
     return QStringLiteral("%1 %2").arg(ownName(size), millimetres(size));
@@ -369,62 +372,62 @@ QString pageSizeName(const QPageSize &size)
 
 QString orientationName(QPageLayout::Orientation orientation)
 {
-    return orientation == QPageLayout::Landscape ? translated("横") : translated("縦");
+    return orientation == QPageLayout::Landscape ? Texts::tr("横") : Texts::tr("縦");
 }
 
 QString colourModeName(QPrinter::ColorMode mode)
 {
-    return mode == QPrinter::Color ? translated("カラー") : translated("モノクロ");
+    return mode == QPrinter::Color ? Texts::tr("カラー") : Texts::tr("モノクロ");
 }
 
 QString duplexName(QPrinter::DuplexMode mode)
 {
     switch (mode) {
     case QPrinter::DuplexNone:
-        return translated("片面");
+        return Texts::tr("片面");
     case QPrinter::DuplexLongSide:
-        return translated("両面（長辺とじ）");
+        return Texts::tr("両面（長辺とじ）");
     case QPrinter::DuplexShortSide:
-        return translated("両面（短辺とじ）");
+        return Texts::tr("両面（短辺とじ）");
     case QPrinter::DuplexAuto:
-        return translated("両面（自動）");
+        return Texts::tr("両面（自動）");
     }
-    return translated("不明");
+    return Texts::tr("不明");
 }
 
 QString paperSourceName(QPrinter::PaperSource source)
 {
     switch (source) {
     case QPrinter::OnlyOne:
-        return translated("上段トレイ");
+        return Texts::tr("上段トレイ");
     case QPrinter::Lower:
-        return translated("下段トレイ");
+        return Texts::tr("下段トレイ");
     case QPrinter::Middle:
-        return translated("中段トレイ");
+        return Texts::tr("中段トレイ");
     case QPrinter::Manual:
-        return translated("手差し");
+        return Texts::tr("手差し");
     case QPrinter::Envelope:
-        return translated("封筒フィーダ");
+        return Texts::tr("封筒フィーダ");
     case QPrinter::EnvelopeManual:
-        return translated("封筒手差し");
+        return Texts::tr("封筒手差し");
     case QPrinter::Auto:
-        return translated("自動選択");
+        return Texts::tr("自動選択");
     case QPrinter::Tractor:
-        return translated("トラクタ");
+        return Texts::tr("トラクタ");
     case QPrinter::SmallFormat:
-        return translated("小サイズ用");
+        return Texts::tr("小サイズ用");
     case QPrinter::LargeFormat:
-        return translated("大サイズ用");
+        return Texts::tr("大サイズ用");
     case QPrinter::LargeCapacity:
-        return translated("大容量トレイ");
+        return Texts::tr("大容量トレイ");
     case QPrinter::Cassette:
-        return translated("カセット");
+        return Texts::tr("カセット");
     case QPrinter::FormSource:
-        return translated("用紙フォーム");
+        return Texts::tr("用紙フォーム");
     default:
         break;
     }
-    return translated("プリンタ固有の給紙方法");
+    return Texts::tr("プリンタ固有の給紙方法");
 }
 
 } // namespace porkane

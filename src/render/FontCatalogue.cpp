@@ -78,7 +78,17 @@ QStringList FontCatalogue::screenFonts()
     return families;
 }
 
-QString FontCatalogue::japaneseFamilyName(const QByteArray &table, const QString &family)
+namespace {
+
+// The English and Japanese family records of an OpenType name table that
+// pair with `family`, as either of them; empty when none does, or the table
+// is damaged.
+struct FamilyNames {
+    QString english;
+    QString japanese;
+};
+
+FamilyNames familyNames(const QByteArray &table, const QString &family)
 {
     // The name table: a header of three 16-bit values, then records of six
     // (platform, encoding, language, name, length, offset), then the strings.
@@ -115,11 +125,30 @@ QString FontCatalogue::japaneseFamilyName(const QByteArray &table, const QString
             else if (word(record + 4) == Japanese && japanese.isEmpty())
                 japanese = text(record);
         }
-        // Only a name paired with the family Qt lists belongs to it.
-        if (!english.isEmpty() && english.compare(family, Qt::CaseInsensitive) == 0)
-            return japanese.trimmed() == family ? QString() : japanese.trimmed();
+        // Only names paired with the family Qt lists belong to it; Qt lists
+        // a family under its Japanese name when the locale is Japanese.
+        english = english.trimmed();
+        japanese = japanese.trimmed();
+        if (english.isEmpty() || japanese.isEmpty() || english == japanese)
+            continue;
+        if (english.compare(family, Qt::CaseInsensitive) == 0 || japanese.compare(family, Qt::CaseInsensitive) == 0)
+            return {english, japanese};
     }
     return {};
+}
+
+} // namespace
+
+QString FontCatalogue::japaneseFamilyName(const QByteArray &table, const QString &family)
+{
+    const FamilyNames names = familyNames(table, family);
+    return names.english.compare(family, Qt::CaseInsensitive) == 0 ? names.japanese : QString();
+}
+
+QString FontCatalogue::englishFamilyName(const QByteArray &table, const QString &family)
+{
+    const FamilyNames names = familyNames(table, family);
+    return names.japanese.compare(family, Qt::CaseInsensitive) == 0 ? names.english : QString();
 }
 
 QString FontCatalogue::japaneseNameOf(const QString &family)
@@ -127,9 +156,17 @@ QString FontCatalogue::japaneseNameOf(const QString &family)
     QFont font(family);
     font.setStyleStrategy(QFont::NoFontMerging);
     const QRawFont raw = QRawFont::fromFont(font);
-    if (!raw.isValid() || withoutFoundry(raw.familyName()) != family)
-        return {};
-    return japaneseFamilyName(raw.fontTable("name"), family);
+    // The name table itself tells whether this is the family asked for (the
+    // raw font's own name follows the locale).
+    return raw.isValid() ? japaneseFamilyName(raw.fontTable("name"), family) : QString();
+}
+
+QString FontCatalogue::englishNameOf(const QString &family)
+{
+    QFont font(family);
+    font.setStyleStrategy(QFont::NoFontMerging);
+    const QRawFont raw = QRawFont::fromFont(font);
+    return raw.isValid() ? englishFamilyName(raw.fontTable("name"), family) : QString();
 }
 
 void FontCatalogue::build(const QStringList &families, const std::function<void(int)> &listed)
@@ -137,7 +174,17 @@ void FontCatalogue::build(const QStringList &families, const std::function<void(
     begin(int(families.size()));
     for (const QString &family : families) {
         const qint16 trueType = QFontDatabase::isSmoothlyScalable(family) ? TrueTypeFlag : 0;
-        add(family, charSetFor(QFontDatabase::writingSystems(family)), trueType, japaneseNameOf(family));
+        // Records hold the English name whatever the locale, so files do not
+        // change with the language; the lists show the Japanese one.
+        QString faceName = family;
+        QString localName = japaneseNameOf(family);
+        if (localName.isEmpty()) {
+            if (const QString english = englishNameOf(family); !english.isEmpty()) {
+                faceName = english;
+                localName = family;
+            }
+        }
+        add(faceName, charSetFor(QFontDatabase::writingSystems(family)), trueType, localName);
         if (listed)
             listed(FontsListed());
     }

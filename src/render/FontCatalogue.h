@@ -77,6 +77,10 @@ public:
     static QString japaneseFamilyName(const QByteArray &nameTable, const QString &family);
     // The same for an installed family.
     static QString japaneseNameOf(const QString &family);
+    // The other way: the English family record paired with the Japanese
+    // record `family` (Qt lists families so under a Japanese locale).
+    static QString englishFamilyName(const QByteArray &nameTable, const QString &family);
+    static QString englishNameOf(const QString &family);
     // Lists `families` (normally screenFonts()) into the catalogue, calling
     // `listed` after each font with FontsListed(), so a window can show the
     // progress and let pending events run.

@@ -186,4 +186,10 @@ bool RecentFiles::add(const QString &filePath, const QDateTime &when)
     return true;
 }
 
+void noteRecentlyUsed(const QString &filePath)
+{
+    RecentFiles list;
+    list.add(filePath);
+}
+
 } // namespace porkane

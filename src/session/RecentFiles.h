@@ -33,4 +33,8 @@ private:
     QString error_;
 };
 
+// A file the program opened or saved, in the user's list. A list that
+// cannot be written costs the user nothing worth a message: it is skipped.
+void noteRecentlyUsed(const QString &filePath);
+
 } // namespace porkane

@@ -23,7 +23,10 @@ namespace {
 const QString CatalogueSubfolder = QStringLiteral("libglabels-3.0/templates");
 constexpr int LargestSheetSide = 1000; // the designer's bound, in mm
 
-QString tr(const char *text) { return QCoreApplication::translate("ProductCatalogue", text); }
+// lupdate files these texts under the context the translator looks them up in.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(ProductCatalogue)
+};
 
 struct PaperSize {
     QString name;
@@ -52,7 +55,7 @@ bool readLength(const QXmlStreamAttributes &attributes, const char *name, double
     if (text.isEmpty() && !required)
         return true;
     if (!catalogueLengthToMillimetres(text, millimetres)) {
-        problem = tr("長さ %1=\"%2\" を読めません").arg(QLatin1String(name), text);
+        problem = Texts::tr("長さ %1=\"%2\" を読めません").arg(QLatin1String(name), text);
         return false;
     }
     return true;
@@ -63,7 +66,7 @@ void readPaperSizes(const QString &path, std::map<QString, PaperSize> &papers, Q
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        problems << tr("%1: 開けません").arg(QFileInfo(path).fileName());
+        problems << Texts::tr("%1: 開けません").arg(QFileInfo(path).fileName());
         return;
     }
     QXmlStreamReader xml(&file);
@@ -83,7 +86,7 @@ void readPaperSizes(const QString &path, std::map<QString, PaperSize> &papers, Q
         }
     }
     if (xml.hasError()) {
-        problems << tr("%1: 壊れています（%2 行目）").arg(QFileInfo(path).fileName()).arg(xml.lineNumber());
+        problems << Texts::tr("%1: 壊れています（%2 行目）").arg(QFileInfo(path).fileName()).arg(xml.lineNumber());
         return;
     }
     papers.insert(read.begin(), read.end());
@@ -104,7 +107,7 @@ bool readTemplate(QXmlStreamReader &xml, const std::map<QString, PaperSize> &pap
     const QString size = attributes.value(QLatin1String("size")).toString();
     bool usable = !product.maker.isEmpty() && !product.code.isEmpty();
     if (!usable)
-        problem = tr("メーカー名か製品番号がありません");
+        problem = Texts::tr("メーカー名か製品番号がありません");
 
     if (usable && product.sameAs.isEmpty()) {
         const auto paper = papers.find(size);
@@ -117,7 +120,7 @@ bool readTemplate(QXmlStreamReader &xml, const std::map<QString, PaperSize> &pap
             product.paperName = millimetreText(product.paperWidth) + QStringLiteral(" × ") +
                                 millimetreText(product.paperHeight);
         } else {
-            problem = tr("用紙サイズ %1 が分かりません").arg(size);
+            problem = Texts::tr("用紙サイズ %1 が分かりません").arg(size);
             usable = false;
         }
     }
@@ -155,7 +158,7 @@ bool readTemplate(QXmlStreamReader &xml, const std::map<QString, PaperSize> &pap
             grid.rows = layout.value(QLatin1String("ny")).toInt(&rowsOk);
             if (!columnsOk || !rowsOk || grid.columns < 1 || grid.rows < 1 || grid.columns > 1000 ||
                 grid.rows > 1000) {
-                problem = tr("配置 nx/ny を読めません");
+                problem = Texts::tr("配置 nx/ny を読めません");
                 usable = false;
             }
             // An empty origin is the sheet's edge, as glabels reads it.
@@ -167,19 +170,19 @@ bool readTemplate(QXmlStreamReader &xml, const std::map<QString, PaperSize> &pap
             xml.skipCurrentElement();
         }
         if (kind.grids.empty() && usable) {
-            problem = tr("配置がありません");
+            problem = Texts::tr("配置がありません");
             usable = false;
         }
         product.kinds.push_back(std::move(kind));
     }
     if (usable && product.sameAs.isEmpty() && product.kinds.empty()) {
-        problem = tr("ラベルがありません");
+        problem = Texts::tr("ラベルがありません");
         usable = false;
     }
     if (usable && product.sameAs.isEmpty() &&
         (product.paperWidth <= 0 || product.paperHeight <= 0 || product.paperWidth > LargestSheetSide ||
          product.paperHeight > LargestSheetSide)) {
-        problem = tr("用紙が %1 mm を超えます").arg(LargestSheetSide);
+        problem = Texts::tr("用紙が %1 mm を超えます").arg(LargestSheetSide);
         usable = false;
     }
     return usable;
@@ -191,7 +194,7 @@ void readTemplates(const QString &path, const std::map<QString, PaperSize> &pape
     const QString fileName = QFileInfo(path).fileName();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        problems << tr("%1: 開けません").arg(fileName);
+        problems << Texts::tr("%1: 開けません").arg(fileName);
         return;
     }
     QXmlStreamReader xml(&file);
@@ -210,16 +213,17 @@ void readTemplates(const QString &path, const std::map<QString, PaperSize> &pape
                 product.sourceFile = path;
                 read.push_back(std::move(product));
             } else if (!xml.hasError()) {
-                skipped << tr("%1: %2 %3 を飛ばしました（%4）").arg(fileName, product.maker, product.code, problem);
+                skipped
+                    << Texts::tr("%1: %2 %3 を飛ばしました（%4）").arg(fileName, product.maker, product.code, problem);
             }
         }
     } else if (!xml.hasError()) {
-        problems << tr("%1: 製品カタログのファイルではありません").arg(fileName);
+        problems << Texts::tr("%1: 製品カタログのファイルではありません").arg(fileName);
         return;
     }
     if (xml.hasError()) {
         // Half a file is not a catalogue: none of it is listed.
-        problems << tr("%1: 壊れています（%2 行目）").arg(fileName).arg(xml.lineNumber());
+        problems << Texts::tr("%1: 壊れています（%2 行目）").arg(fileName).arg(xml.lineNumber());
         return;
     }
     problems << skipped;
@@ -254,7 +258,7 @@ void resolveSameAs(std::vector<LabelProduct> &products, QStringList &problems)
             }
         }
         if (!found) {
-            problems << tr("%1: %2 %3 の元の製品 %4 がありません")
+            problems << Texts::tr("%1: %2 %3 の元の製品 %4 がありません")
                             .arg(QFileInfo(product.sourceFile).fileName(), product.maker, product.code, product.sameAs);
             keep[index] = false;
             continue;
@@ -369,7 +373,7 @@ QString labelsLeftOutMessage(const LabelProduct &product)
     const int count = product.labelCount();
     if (count <= SheetTemplate::MaxLabels)
         return {};
-    return tr("この製品は %1 面です。最初の %2 面を使います。").arg(count).arg(SheetTemplate::MaxLabels);
+    return Texts::tr("この製品は %1 面です。最初の %2 面を使います。").arg(count).arg(SheetTemplate::MaxLabels);
 }
 
 QStringList ProductCatalogue::installedCatalogueFolders()
@@ -527,12 +531,12 @@ QString saveUserProduct(const QString &folder, const QString &maker, const QStri
     if (name.startsWith(QLatin1Char('.')))
         name.prepend(QLatin1Char('_'));
     if (!QDir().mkpath(folder))
-        throw FileError(tr("フォルダ %1 を作れません").arg(folder));
+        throw FileError(Texts::tr("フォルダ %1 を作れません").arg(folder));
     const QString path = QDir(folder).filePath(name + QStringLiteral(".xml"));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(userProductXml(maker, code, description, sheet)) < 0 ||
         !file.commit())
-        throw FileError(tr("%1 に書き込めません").arg(path));
+        throw FileError(Texts::tr("%1 に書き込めません").arg(path));
     return path;
 }
 

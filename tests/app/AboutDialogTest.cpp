@@ -1,5 +1,4 @@
 #include <QApplication>
-#include <QDir>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
@@ -7,6 +6,7 @@
 
 #include "app/AboutDialog.h"
 #include "app/ApplicationSetup.h"
+#include "widgets/HelpGuide.h"
 #include "widgets/PictureButton.h"
 #include "support/TestFiles.h"
 
@@ -25,45 +25,43 @@ void click(PictureButton *button)
 
 TEST(AboutDialog, ShowsTheProgramAndItsVersion)
 {
-    TempFolder folder;
-    AboutDialog about(folder.path(), [](const QUrl &) { return true; });
+    AboutDialog about;
     EXPECT_EQ(about.objectName(), QStringLiteral("frmAbout"));
     EXPECT_EQ(about.findChild<QLabel *>(QStringLiteral("programName"))->text(), QStringLiteral("ぽるかね"));
     EXPECT_EQ(about.findChild<QLabel *>(QStringLiteral("version"))->text(), QStringLiteral("ver1.35"));
 }
 
-TEST(AboutDialog, OpensTheHelpPageBesideTheProgramWhenThereIsOne)
+TEST(AboutDialog, HelpOpensTheGuidesContentsWhenTheGuideIsInstalled)
 {
-    TempFolder folder;
     QList<QUrl> opened;
     const auto opener = [&](const QUrl &url) {
         opened.append(url);
         return true;
     };
     {
-        AboutDialog about(folder.path(), opener);
+        HelpGuide::use(UserGuide(), opener);
+        AboutDialog about;
         auto *help = about.findChild<PictureButton *>(QStringLiteral("helpButton"));
         EXPECT_FALSE(help->isEnabled());
         EXPECT_FALSE(about.openHelp());
         EXPECT_TRUE(opened.isEmpty());
     }
-    ASSERT_TRUE(QDir(folder.path()).mkpath(QStringLiteral("Help")));
-    const QString page = folder.file(QStringLiteral("Help/メイン.htm"));
-    writeBytes(page, "<html></html>");
-    EXPECT_EQ(AboutDialog::helpPagePath(folder.path()), page);
-
-    AboutDialog about(folder.path(), opener);
+    TempFolder folder;
+    writeBytes(folder.file(QStringLiteral("index.html")), "<html></html>");
+    HelpGuide::use(UserGuide(folder.path()), opener);
+    AboutDialog about;
     auto *help = about.findChild<PictureButton *>(QStringLiteral("helpButton"));
     EXPECT_TRUE(help->isEnabled());
     click(help);
     ASSERT_EQ(opened.size(), 1);
-    EXPECT_EQ(opened.front(), QUrl::fromLocalFile(page));
+    EXPECT_EQ(opened.front(), UserGuide(folder.path()).url(GuideSection::Contents));
+    EXPECT_EQ(opened.front().toLocalFile(), folder.file(QStringLiteral("index.html")));
+    HelpGuide::reset();
 }
 
 TEST(AboutDialog, TheCloseButtonClosesIt)
 {
-    TempFolder folder;
-    AboutDialog about(folder.path(), [](const QUrl &) { return true; });
+    AboutDialog about;
     about.show();
     QSignalSpy closed(&about, &AboutDialog::closed);
     click(about.findChild<PictureButton *>(QStringLiteral("okButton")));

@@ -11,6 +11,7 @@
 #include "app/AboutDialog.h"
 #include "widgets/BusyPointer.h"
 #include "app/MainMenuWindow.h"
+#include "widgets/HelpGuide.h"
 #include "widgets/PictureButton.h"
 #include "format/ui/FormatSettingsDialog.h"
 #include "core/FileIO.h"
@@ -252,14 +253,22 @@ TEST_F(MainMenuTest, AFileFromTheDesktopOpensLikeTheMenusButtons)
     EXPECT_TRUE(menu->isVisible());
 }
 
-TEST_F(MainMenuTest, CtrlOOpensALabelFileAndF1DoesNothingYet)
+TEST_F(MainMenuTest, CtrlOOpensALabelFileAndF1TheGuidesMainMenuPage)
 {
+    QList<QUrl> opened;
+    HelpGuide::use(UserGuide(QStringLiteral("/guide")), [&](const QUrl &url) {
+        opened.append(url);
+        return true;
+    });
     MainMenuWindow *menu = startMenu();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
     menu->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(menu));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+    HelpGuide::reset();
     EXPECT_TRUE(prompts.asked().empty());
+    ASSERT_EQ(opened.size(), 1);
+    EXPECT_EQ(opened.front(), UserGuide(QStringLiteral("/guide")).url(GuideSection::MainMenu));
     prompts.cancelDialog();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_O, Qt::ControlModifier);
     ASSERT_EQ(prompts.asked().size(), 1u);

@@ -64,8 +64,12 @@ TEST(FontCatalogue, ListsTheSystemsFontsOneByOne)
     QList<int> steps;
     catalogue.build(families, [&](int listed) { steps.append(listed); });
 
-    EXPECT_EQ(catalogue.FontsListed(), families.size());
-    EXPECT_EQ(catalogue.faceNames(), families);
+    ASSERT_EQ(catalogue.FontsListed(), families.size());
+    // In the order given; a family Qt lists under its Japanese name (in a
+    // Japanese locale) is shown under it and recorded under its English one.
+    for (int i = 0; i < catalogue.FontsListed(); ++i)
+        EXPECT_TRUE(catalogue.row(i).faceName == families[i] || catalogue.row(i).localName == families[i])
+            << families[i].toStdString();
     ASSERT_EQ(steps.size(), families.size());
     for (int i = 0; i < steps.size(); ++i)
         EXPECT_EQ(steps[i], i + 1);
@@ -170,4 +174,26 @@ TEST(FontCatalogue, TheInstalledIpaFontsShowTheirJapaneseNames)
     EXPECT_EQ(catalogue.row(mincho).faceName, QStringLiteral("IPAMincho"));
     EXPECT_EQ(catalogue.row(mincho).shownName(), QStringLiteral("IPA明朝"));
     EXPECT_EQ(catalogue.indexOf(QStringLiteral("IPAゴシック")), catalogue.indexOf(QStringLiteral("IPAGothic")));
+}
+
+TEST(FontCatalogue, AFamilyListedUnderItsJapaneseNameIsRecordedUnderItsEnglishOne)
+{
+    const QString mincho = QStringLiteral("IPA明朝");
+    const QByteArray table = nameTable({{0x0409, 1, QStringLiteral("IPAMincho")}, {0x0411, 1, mincho}});
+    EXPECT_EQ(FontCatalogue::englishFamilyName(table, mincho), QStringLiteral("IPAMincho"));
+    EXPECT_TRUE(FontCatalogue::englishFamilyName(table, QStringLiteral("IPAMincho")).isEmpty());
+    EXPECT_TRUE(FontCatalogue::englishFamilyName(table, QStringLiteral("IPAゴシック")).isEmpty());
+    for (qsizetype size = 0; size < table.size(); ++size)
+        EXPECT_TRUE(FontCatalogue::englishFamilyName(table.left(size), mincho).isEmpty()) << size;
+
+    // Qt lists the IPA fonts under their Japanese names when the locale is
+    // Japanese: the rows, and so the files, are the same in every locale.
+    for (const QString &listedAs : {QStringLiteral("IPAMincho"), mincho}) {
+        FontCatalogue catalogue;
+        catalogue.build({listedAs});
+        ASSERT_EQ(catalogue.FontsListed(), 1);
+        EXPECT_EQ(catalogue.row(0).faceName, QStringLiteral("IPAMincho")) << listedAs.toStdString();
+        EXPECT_EQ(catalogue.row(0).shownName(), mincho) << listedAs.toStdString();
+        EXPECT_EQ(catalogue.indexOf(QStringLiteral("IPAMincho")), 0);
+    }
 }

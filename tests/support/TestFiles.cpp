@@ -1,6 +1,8 @@
 #include "support/TestFiles.h"
 
+#include <QDir>
 #include <QFile>
+#include <QUrl>
 #include <gtest/gtest.h>
 
 namespace porkane::test {
@@ -38,6 +40,15 @@ QByteArray crlf(std::initializer_list<const char *> lines)
         bytes += "\r\n";
     }
     return bytes;
+}
+
+bool inRecentFiles(const QString &path)
+{
+    QFile list(qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/recently-used.xbel"));
+    if (!list.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray href = "href=\"" + QUrl::fromLocalFile(QDir::cleanPath(path)).toEncoded() + '"';
+    return list.readAll().contains(href);
 }
 
 } // namespace porkane::test

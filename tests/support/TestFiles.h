@@ -28,4 +28,8 @@ QString testDataPath(const QString &name);
 // Lines joined with CR LF, each line ended by one: crlf({"a", "b"}) == "a\r\nb\r\n".
 QByteArray crlf(std::initializer_list<const char *> lines);
 
+// Whether the desktop's recent-files list names the file: the list of the
+// test run's own XDG_DATA_HOME, which the test mains make.
+bool inRecentFiles(const QString &path);
+
 } // namespace porkane::test

@@ -1,5 +1,6 @@
 // Test main for window tests: widgets on the offscreen platform.
 #include <QApplication>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include "widgets/InterfaceFont.h"
@@ -7,6 +8,10 @@
 int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Files the tests open and save go to a recent-files list of their own,
+    // not to the user's.
+    QTemporaryDir dataHome;
+    qputenv("XDG_DATA_HOME", dataHome.path().toLocal8Bit());
     QApplication application(argc, argv);
     // The program's own font, so window sizes do not depend on the fonts a
     // machine happens to have.

@@ -14,14 +14,17 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
 #include "session/AppState.h"
 #include "session/Messages.h"
 #include "session/Prompts.h"
+#include "session/RecentFiles.h"
 #include "session/WindowHub.h"
 #include "widgets/BusyPointer.h"
+#include "widgets/HelpGuide.h"
 #include "widgets/PictureButton.h"
 #include "widgets/WindowPlacement.h"
 #include "core/Errors.h"
@@ -168,8 +171,10 @@ void EditorWindow::buildShortcuts()
         if (session_.canEdit())
             showPrintPanel();
     })->setObjectName(QStringLiteral("printKey"));
-    // Kept for the guide to come; until then F1 does nothing.
-    shortcut(QKeySequence(Qt::Key_F1), [] {})->setObjectName(QStringLiteral("helpKey"));
+    // The print panel lies inside the editor's window: one F1 serves both.
+    HelpGuide::addKey(this, [this] {
+        return printPanel_ && printPanel_->isVisible() ? GuideSection::Print : GuideSection::Editor;
+    })->setObjectName(QStringLiteral("helpKey"));
 }
 
 QWidget *EditorWindow::buildTextGroup()
@@ -220,6 +225,7 @@ void EditorWindow::connectSession()
     connect(&session_, &EditorSession::boxTextReplaced, this, &EditorWindow::setBoxText);
     connect(&session_, &EditorSession::commandsChanged, this, &EditorWindow::updateToolButtons);
     connect(&session_, &EditorSession::statusMessage, statusLine_, &QLabel::setText);
+    connect(&session_, &EditorSession::fileUsed, this, [](const QString &path) { noteRecentlyUsed(path); });
     connect(&images(), &ImageObjects::selectionChanged, this, &EditorWindow::updateToolButtons);
     // Text another program copies can be pasted too.
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &EditorWindow::updateToolButtons);

@@ -24,6 +24,7 @@
 #include "widgets/ColourSwatch.h"
 #include "widgets/PictureButton.h"
 #include "widgets/SpinField.h"
+#include "widgets/HelpGuide.h"
 #include "format/ui/FontList.h"
 #include "format/ui/SampleView.h"
 #include "render/TextScale.h"
@@ -82,6 +83,7 @@ FormatSettingsDialog::FormatSettingsDialog(AppState &state, bool forEditor, cons
 {
     setObjectName(QStringLiteral("Form1"));
     setTitle(tr("書式設定"));
+    HelpGuide::addKey(this, GuideSection::Format);
     setWindowTitle(tr("書式設定"));
     state_.FormatForEditor = model_.formatForEditor();
     if (opener_)

@@ -9,12 +9,14 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QCoreApplication>
 #include <QPainter>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
 #include "image/ui/DialogStyle.h"
 #include "widgets/Artwork.h"
+#include "widgets/HelpGuide.h"
 #include "widgets/PictureButton.h"
 
 namespace porkane {
@@ -49,7 +51,8 @@ protected:
         const QRect room = rect().adjusted(14, 14, -14, -14);
         if (picture_.isNull() || room.isEmpty()) {
             painter.setPen(QColor(0xb0, 0xa6, 0x9c));
-            painter.drawText(rect(), Qt::AlignCenter, tr("（なし）"));
+            // Under the dialog's context: this widget has no tr() of its own.
+            painter.drawText(rect(), Qt::AlignCenter, QCoreApplication::translate("porkane::BarcodeDialog", "（なし）"));
             return;
         }
         QSize fitted = picture_.size().scaled(room.size(), Qt::KeepAspectRatio);
@@ -94,6 +97,7 @@ BarcodeDialog::BarcodeDialog(const PictureSource &settings, QWidget *parent)
 {
     setObjectName(QStringLiteral("barcodeDialog"));
     setTitle(tr("バーコード作成"));
+    HelpGuide::addKey(this, GuideSection::Barcodes);
     model_.startOn(settings);
     buildControls();
     connectControls();

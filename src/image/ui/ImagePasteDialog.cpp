@@ -32,6 +32,7 @@
 #include "widgets/NumberField.h"
 #include "widgets/PictureButton.h"
 #include "widgets/WindowPlacement.h"
+#include "widgets/HelpGuide.h"
 
 namespace porkane {
 
@@ -76,6 +77,7 @@ ImagePasteDialog::ImagePasteDialog(AppState &state, bool editMode, QWidget *edit
 {
     setObjectName(QStringLiteral("frm_f020"));
     setTitle(tr("画像の貼り付け"));
+    HelpGuide::addKey(this, GuideSection::Pictures);
     buildControls();
     connectModel();
     showPicture();

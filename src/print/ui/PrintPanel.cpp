@@ -30,6 +30,7 @@
 #include "session/Prompts.h"
 #include "widgets/Artwork.h"
 #include "widgets/BusyPointer.h"
+#include "widgets/HelpGuide.h"
 #include "widgets/PictureButton.h"
 #include "widgets/WindowFrame.h"
 #include "widgets/OffsetSpinner.h"
@@ -104,6 +105,9 @@ PrintPanel::PrintPanel(AppState &state, const LabelDocument &document, const Pri
 {
     Q_ASSERT(state_.prompts);
     setObjectName(QStringLiteral("PrintPanel"));
+    // Inside the editor, the editor's F1 opens this section while the panel shows.
+    if (!editor)
+        HelpGuide::addKey(this, GuideSection::Print);
     setStyleSheet(QStringLiteral(
         "QGroupBox { border: 1px solid #e2b594; border-radius: 6px; margin-top: 9px;"
         " background: rgba(255, 255, 255, 150); padding: 6px 6px 4px 6px; }"

@@ -18,6 +18,7 @@
 
 #include "core/Units.h"
 #include "print/PrintJob.h"
+#include "widgets/HelpGuide.h"
 
 namespace porkane {
 
@@ -33,6 +34,7 @@ PrintPreviewDialog::PrintPreviewDialog(PrintPages pages, const PrintOptions &opt
 {
     setObjectName(QStringLiteral("printPreview"));
     setWindowTitle(tr("印刷プレビュー"));
+    HelpGuide::addKey(this, GuideSection::PrintPreview);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);

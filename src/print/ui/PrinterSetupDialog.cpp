@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "widgets/Artwork.h"
+#include "widgets/HelpGuide.h"
 #include "widgets/PictureButton.h"
 
 namespace porkane {
@@ -54,6 +55,7 @@ PrinterSetupDialog::PrinterSetupDialog(PrinterSetup setup, QWidget *parent)
     setObjectName(QStringLiteral("PrinterSetupDialog"));
     setTitle(tr("プリンタの設定"));
     setWindowTitle(tr("プリンタの設定"));
+    HelpGuide::addKey(this, GuideSection::PrinterSetup);
     setStyleSheet(
         QStringLiteral("QGroupBox { border: 1px solid #e2b594; border-radius: 6px; margin-top: 9px;"
                        " background: rgba(255, 255, 255, 150); padding: 6px 6px 4px 6px; }"

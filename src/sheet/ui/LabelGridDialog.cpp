@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "widgets/Artwork.h"
+#include "widgets/HelpGuide.h"
 #include "widgets/MillimetreField.h"
 #include "widgets/PictureButton.h"
 #include "sheet/TemplateDraft.h"
@@ -28,6 +29,7 @@ LabelGridDialog::LabelGridDialog(const SheetTemplate &current, int minimumLabels
 {
     setObjectName(QStringLiteral("labelGridDialog"));
     setTitle(tr("格子で配置"));
+    HelpGuide::addKey(this, GuideSection::Grid);
     const LabelGrid start = LabelGrid::of(current);
     // Pitches that differ from the size were set on purpose: they stay.
     columnPitchSet_ = start.columnPitch != start.labelWidth;

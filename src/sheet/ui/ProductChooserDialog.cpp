@@ -17,6 +17,7 @@
 #include "session/AppState.h"
 #include "widgets/Artwork.h"
 #include "widgets/BusyPointer.h"
+#include "widgets/HelpGuide.h"
 #include "widgets/PictureButton.h"
 #include "sheet/ProductCatalogue.h"
 #include "sheet/TemplateDraft.h"
@@ -127,6 +128,7 @@ ProductChooserDialog::ProductChooserDialog(AppState &state, int minimumLabels, Q
 {
     setObjectName(QStringLiteral("productChooser"));
     setTitle(tr("製品から選ぶ"));
+    HelpGuide::addKey(this, GuideSection::Products);
     buildControls();
     showCatalogueState();
     search(QString());

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "widgets/Artwork.h"
+#include "widgets/HelpGuide.h"
 #include "widgets/PictureButton.h"
 #include "sheet/ui/DialogLook.h"
 
@@ -25,6 +26,7 @@ ProductSaveDialog::ProductSaveDialog(const QString &maker, const QString &code, 
 {
     setObjectName(QStringLiteral("productSaveDialog"));
     setTitle(tr("製品として保存"));
+    HelpGuide::addKey(this, GuideSection::ProductSave);
     setStyleSheet(designerStyleSheet());
 
     auto *toolbar = new QHBoxLayout;

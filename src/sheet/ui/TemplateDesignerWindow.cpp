@@ -12,9 +12,11 @@
 #include "session/AppState.h"
 #include "session/Messages.h"
 #include "session/Prompts.h"
+#include "session/RecentFiles.h"
 #include "session/WindowHub.h"
 #include "widgets/Artwork.h"
 #include "widgets/BusyPointer.h"
+#include "widgets/HelpGuide.h"
 #include "widgets/PictureButton.h"
 #include "widgets/WindowPlacement.h"
 #include "core/Errors.h"
@@ -35,6 +37,7 @@ TemplateDesignerWindow::TemplateDesignerWindow(AppState &state, QWidget *parent)
     Q_ASSERT(state_.prompts && state_.windows);
     setObjectName(QStringLiteral("Form3"));
     setTitle(tr("フォームの設定"));
+    HelpGuide::addKey(this, GuideSection::Designer);
     openMode_ = state_.OpenMode;
     fromEditor_ = state_.DesignerFromEditor || openMode_ == OpenFromTemplate;
     draft_.setKeepsLabels(fromEditor_);
@@ -194,6 +197,7 @@ bool TemplateDesignerWindow::start()
             return false;
         }
         name = QFileInfo(state_.DocumentPath).fileName();
+        noteRecentlyUsed(state_.DocumentPath);
         break;
     case OpenFromTemplate:
         sheet = state_.document.sheet();
@@ -392,6 +396,7 @@ void TemplateDesignerWindow::openAnotherTemplate()
         state_.prompts->tell(OpenRefusedMessage(DocumentKind::Template, *path, error), PromptIcon::Critical);
         return;
     }
+    noteRecentlyUsed(*path);
     state_.DocumentPath = *path;
     state_.OpenMode = OpenExistingFile;
     BusyPointer::show();
@@ -428,6 +433,7 @@ void TemplateDesignerWindow::saveTemplate()
         state_.prompts->tell(SaveFailedMessage() + QLatin1Char('\r') + *path, PromptIcon::Critical);
         return;
     }
+    noteRecentlyUsed(*path);
     draft_.markSaved();
 }
 

@@ -14,6 +14,8 @@
 #include "EditorFixture.h"
 #include "session/Messages.h"
 #include "widgets/BusyPointer.h"
+#include "widgets/HelpGuide.h"
+#include "session/RecentFiles.h"
 #include "core/Rounding.h"
 #include "document/LabelFile.h"
 #include "document/SaveTarget.h"
@@ -311,10 +313,43 @@ TEST_F(EditorWindowTest, SavingThroughALinkAsksWithTheRealPathAndWritesThere)
     EXPECT_FALSE(window.isModified());
 }
 
+TEST_F(EditorWindowTest, LabelFilesOpenedAndSavedJoinTheDesktopsRecentFiles)
+{
+    ASSERT_EQ(RecentFiles::standardListPath(), qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/recently-used.xbel"));
+    LabelDocument document = LabelDocument::fromTemplate(rowOfLabels(2));
+    document.setLabelText(1, QStringLiteral("recent"));
+    EditorWindow &window = openDocument(document);
+    EXPECT_TRUE(inRecentFiles(folder.file(QStringLiteral("opened.fhl"))));
+
+    type(QStringLiteral("A"));
+    const QString failed = folder.file(QStringLiteral("no-such-folder/recent.fhl"));
+    prompts.chooseFile(failed);
+    clickButton(EditorWindow::SaveButton);
+    EXPECT_TRUE(window.isModified());
+    EXPECT_FALSE(inRecentFiles(failed));
+
+    const QString saved = folder.file(QStringLiteral("saved-recently.fhl"));
+    prompts.chooseFile(saved);
+    clickButton(EditorWindow::SaveButton);
+    ASSERT_FALSE(window.isModified());
+    EXPECT_TRUE(inRecentFiles(saved));
+
+    // A template file dropped on the editor starts a new document on it.
+    const QString sheet = folder.file(QStringLiteral("dropped-recently.fom"));
+    saveTemplateFile(sheet, rowOfLabels(3));
+    window.openDroppedFile(sheet);
+    EXPECT_TRUE(inRecentFiles(sheet));
+}
+
 // --- Keys and dropped files ---------------------------------------------------------------------------
 
-TEST_F(EditorWindowTest, CtrlSSavesCtrlPShowsThePrintPanelAndF1TypesNothing)
+TEST_F(EditorWindowTest, CtrlSSavesCtrlPShowsThePrintPanelAndF1OpensTheGuideTypingNothing)
 {
+    QList<QUrl> opened;
+    HelpGuide::use(UserGuide(QStringLiteral("/guide")), [&](const QUrl &url) {
+        opened.append(url);
+        return true;
+    });
     EditorWindow &window = openSheet(rowOfLabels(1));
     type(QStringLiteral("A"));
     prompts.cancelDialog();
@@ -324,8 +359,11 @@ TEST_F(EditorWindowTest, CtrlSSavesCtrlPShowsThePrintPanelAndF1TypesNothing)
     EXPECT_EQ(labelText(), QStringLiteral("A"));
 
     key(Qt::Key_F1);
+    HelpGuide::reset();
     EXPECT_EQ(labelText(), QStringLiteral("A"));
     EXPECT_EQ(prompts.asked().size(), 1u);
+    ASSERT_EQ(opened.size(), 1);
+    EXPECT_EQ(opened.front().fragment(), QStringLiteral("editor"));
 
     key(Qt::Key_P, Qt::ControlModifier);
     ASSERT_NE(window.printPanel(), nullptr);

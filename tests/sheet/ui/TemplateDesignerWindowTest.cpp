@@ -449,6 +449,29 @@ TEST_F(DesignerTest, SavingProposesTheNameAndWritesTheTemplate)
     EXPECT_EQ(state.DocumentPath, QStringLiteral("NewForm"));
 }
 
+TEST_F(DesignerTest, TemplateFilesOpenedAndSavedJoinTheDesktopsRecentFiles)
+{
+    state.DocumentPath = saveTemplateAs(fiveLabelSheet(), QStringLiteral("recent-five.fom"));
+    open(OpenExistingFile);
+    EXPECT_TRUE(inRecentFiles(state.DocumentPath));
+
+    const QString other = saveTemplateAs(fiveLabelSheet(), QStringLiteral("recent-other.fom"));
+    prompts.chooseFile(other);
+    click(QStringLiteral("toolButton1"));
+    EXPECT_TRUE(inRecentFiles(other));
+
+    type(field(LabelWidth), QStringLiteral("45"));
+    const QString failed = folder.file(QStringLiteral("no-such-folder/recent.fom"));
+    prompts.chooseFile(failed);
+    click(QStringLiteral("toolButton2"));
+    EXPECT_FALSE(inRecentFiles(failed));
+    const QString saved = folder.file(QStringLiteral("recent-saved.fom"));
+    prompts.chooseFile(saved);
+    click(QStringLiteral("toolButton2"));
+    ASSERT_TRUE(QFile::exists(saved));
+    EXPECT_TRUE(inRecentFiles(saved));
+}
+
 TEST_F(DesignerTest, OverwritingAsksAndNoKeepsTheFile)
 {
     TemplateDesignerWindow &window = open(OpenNewTemplate);

@@ -134,6 +134,17 @@
     </message>
 </context>
 <context>
+    <name>EditorFiles</name>
+    <message>
+        <source>ファイル名を入力してください。</source>
+        <translation>Please enter a file name.</translation>
+    </message>
+    <message>
+        <source>データが編集されています。<byte value="xd"/>保存せずに他のファイルを開きますか？</source>
+        <translation>The labels have been changed.<byte value="xd"/>Open another file without saving?</translation>
+    </message>
+</context>
+<context>
     <name>ImageMessages</name>
     <message>
         <source>設定できる角度は、0～360度です。</source>
@@ -1385,10 +1396,6 @@
         <translation>Turn the label upside down</translation>
     </message>
     <message>
-        <source>ファイル名を入力してください。</source>
-        <translation>Please enter a file name.</translation>
-    </message>
-    <message>
         <source>これ以上画像を貼り付けられません。</source>
         <translation>No more pictures can be pasted.</translation>
     </message>
@@ -1401,8 +1408,12 @@
         <translation>Not enough memory to show every label.<byte value="xd"/>Use less text or fewer pictures, or close other programs.</translation>
     </message>
     <message>
-        <source>データが編集されています。<byte value="xd"/>保存せずに他のファイルを開きますか？</source>
-        <translation>The labels have been changed.<byte value="xd"/>Open another file without saving?</translation>
+        <source>印刷...</source>
+        <translation>Print...</translation>
+    </message>
+    <message>
+        <source>PDFに保存...</source>
+        <translation>Save PDF...</translation>
     </message>
 </context>
 <context>

@@ -219,8 +219,8 @@ TEST_F(EditorTypingTest, ARightClickShowsOnlyTheEditorsMenuWhoseItemsRunTheComma
     popupItem(QStringLiteral("コピー"))->trigger();
     popup()->hide();
     EXPECT_TRUE(toolButton(EditorWindow::PasteButton)->isEnabled());
-    // Only the editor's menu: no other menu was opened on the box.
-    EXPECT_EQ(editor->findChildren<QMenu *>().size(), 2);
+    // Only the editor's menus (text, picture, print button): no other menu was opened on the box.
+    EXPECT_EQ(editor->findChildren<QMenu *>().size(), 3);
 
     selectBox(2, 2);
     rightClickBox();

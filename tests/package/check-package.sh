@@ -75,7 +75,9 @@ expected="usr/bin/porkane usr/bin/porkane-tool
 usr/share/applications/porkane.desktop usr/share/mime/packages/porkane.xml usr/share/metainfo/porkane.metainfo.xml
 usr/share/man/man1/porkane.1.gz usr/share/man/man1/porkane-tool.1.gz
 usr/share/doc/porkane/copyright usr/share/doc/porkane/changelog.gz
-usr/share/icons/hicolor/scalable/apps/porkane.svg"
+usr/share/icons/hicolor/scalable/apps/porkane.svg
+usr/share/porkane/guide/index.html usr/share/porkane/guide/print.html usr/share/porkane/guide/images/editor.png
+usr/share/porkane/translations/porkane_en.qm"
 for size in 16 22 24 32 48 64 128 256; do
   expected+=" usr/share/icons/hicolor/${size}x${size}/apps/porkane.png"
   for kind in label form; do

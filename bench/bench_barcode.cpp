@@ -11,22 +11,22 @@ using namespace porkane;
 
 namespace {
 
-BarcodeSpec labelQr()
+BarcodeRequest labelQr()
 {
-    BarcodeSpec spec = defaultBarcodeSpec(Symbology::QrCode);
-    spec.data = QStringLiteral("〒100-0013 東京都千代田区霞が関1丁目3番2号 郵便プラザ503室 "
+    BarcodeRequest request = defaultBarcodeRequest(Symbology::QrCode);
+    request.data = QStringLiteral("〒100-0013 東京都千代田区霞が関1丁目3番2号 郵便プラザ503室 "
                                "https://example.jp/products/4901234567894?lot=2024-05-01");
-    spec.sizing = BarcodeSizing::OverallSize;
-    spec.widthMm = 25;
-    spec.heightMm = 25;
-    return spec;
+    request.sizing = BarcodeSizing::OverallSize;
+    request.widthMm = 25;
+    request.heightMm = 25;
+    return request;
 }
 
 void QrCodeEncodedAndDrawnAt600Dpi(benchmark::State &state)
 {
-    const BarcodeSpec spec = labelQr();
+    const BarcodeRequest request = labelQr();
     for (auto _ : state) {
-        BarcodePicture picture = drawBarcode(spec, 600);
+        BarcodePicture picture = drawBarcode(request, 600);
         benchmark::DoNotOptimize(picture);
     }
 }
@@ -34,9 +34,9 @@ BENCHMARK(QrCodeEncodedAndDrawnAt600Dpi)->Unit(benchmark::kMillisecond);
 
 void QrCodeEncodedOnly(benchmark::State &state)
 {
-    const BarcodeSpec spec = labelQr();
+    const BarcodeRequest request = labelQr();
     for (auto _ : state) {
-        EncodedBarcode symbol = encodeBarcode(spec);
+        EncodedBarcode symbol = encodeBarcode(request);
         benchmark::DoNotOptimize(symbol);
     }
 }
@@ -44,10 +44,10 @@ BENCHMARK(QrCodeEncodedOnly)->Unit(benchmark::kMillisecond);
 
 void Jan13DrawnAt600Dpi(benchmark::State &state)
 {
-    BarcodeSpec spec = defaultBarcodeSpec(Symbology::Ean13);
-    spec.data = QStringLiteral("490123456789");
+    BarcodeRequest request = defaultBarcodeRequest(Symbology::Ean13);
+    request.data = QStringLiteral("490123456789");
     for (auto _ : state) {
-        BarcodePicture picture = drawBarcode(spec, 600);
+        BarcodePicture picture = drawBarcode(request, 600);
         benchmark::DoNotOptimize(picture);
     }
 }

@@ -210,19 +210,19 @@ ZintInput zintInput(Symbology symbology, const QString &data)
 
 // The symbol encoded and laid out by zint. `heightModules` is the bar
 // height of a linear code in modules (0: zint's own).
-ZintSymbol encoded(const BarcodeSpec &spec, const QString &data, double heightModules, bool vector)
+ZintSymbol encoded(const BarcodeRequest &request, const QString &data, double heightModules, bool vector)
 {
-    const ZintInput input = zintInput(spec.symbology, data);
+    const ZintInput input = zintInput(request.symbology, data);
     ZintSymbol symbol(ZBarcode_Create());
     if (!symbol)
         throw UserError(Texts::tr("バーコードを作るためのメモリが足りません"));
     symbol->symbology = input.symbology;
     symbol->input_mode = UNICODE_MODE;
-    symbol->output_options = spec.quietZone ? BARCODE_QUIET_ZONES : BARCODE_NO_QUIET_ZONES;
-    symbol->show_hrt = spec.humanReadable ? 1 : 0;
-    switch (spec.symbology) {
+    symbol->output_options = request.quietZone ? BARCODE_QUIET_ZONES : BARCODE_NO_QUIET_ZONES;
+    symbol->show_hrt = request.humanReadable ? 1 : 0;
+    switch (request.symbology) {
     case Symbology::QrCode:
-        symbol->option_1 = int(spec.errorCorrection) + 1;
+        symbol->option_1 = int(request.errorCorrection) + 1;
         break;
     case Symbology::DataMatrix:
         symbol->option_3 = DM_SQUARE;
@@ -240,7 +240,7 @@ ZintSymbol encoded(const BarcodeSpec &spec, const QString &data, double heightMo
     const int status = vector ? ZBarcode_Encode_and_Buffer_Vector(symbol.get(), bytes, int(input.data.size()), 0)
                               : ZBarcode_Encode(symbol.get(), bytes, int(input.data.size()));
     if (status >= ZINT_ERROR) {
-        const QString name = subject(spec.symbology);
+        const QString name = subject(request.symbology);
         if (status == ZINT_ERROR_TOO_LONG)
             throw UserError(Texts::tr("%1にはデータが長すぎます").arg(name));
         throw UserError(Texts::tr("%1を作れませんでした（%2）").arg(name, QString::fromUtf8(symbol->errtxt)));
@@ -286,13 +286,13 @@ struct DotLayout {
     QList<DotText> texts;
 };
 
-DotLayout layOut(const BarcodeSpec &spec, int dpi)
+DotLayout layOut(const BarcodeRequest &request, int dpi)
 {
     if (dpi < MinBarcodeDpi || dpi > MaxBarcodeDpi)
         throw UserError(Texts::tr("解像度は%1～%2 dpiで指定してください").arg(MinBarcodeDpi).arg(MaxBarcodeDpi));
-    const QString data = checkedData(spec.symbology, spec.data);
-    const bool matrix = isMatrixSymbology(spec.symbology);
-    const bool postal = spec.symbology == Symbology::JapanPost;
+    const QString data = checkedData(request.symbology, request.data);
+    const bool matrix = isMatrixSymbology(request.symbology);
+    const bool postal = request.symbology == Symbology::JapanPost;
     const bool fixedHeight = matrix || postal;
 
     // Modules are whole steps of the grid: 1/300 inch, or one dot.
@@ -301,41 +301,41 @@ DotLayout layOut(const BarcodeSpec &spec, int dpi)
 
     int steps = 0;
     ZintSymbol symbol;
-    if (spec.sizing == BarcodeSizing::ModuleWidth) {
-        checkPositive(spec.moduleMm);
+    if (request.sizing == BarcodeSizing::ModuleWidth) {
+        checkPositive(request.moduleMm);
         if (!fixedHeight)
-            checkPositive(spec.heightMm);
-        steps = int(std::lround(spec.moduleMm / gridMm));
+            checkPositive(request.heightMm);
+        steps = int(std::lround(request.moduleMm / gridMm));
         if (steps < 1)
             throw UserError(
                 Texts::tr("モジュール（最も細いバー）が小さすぎます。%1mm 以上にしてください").arg(gridMm, 0, 'f', 3));
         const double moduleMm = steps * gridMm;
-        symbol = encoded(spec, data, fixedHeight ? 0 : spec.heightMm / moduleMm, true);
+        symbol = encoded(request, data, fixedHeight ? 0 : request.heightMm / moduleMm, true);
     } else {
-        checkPositive(spec.widthMm);
-        checkPositive(spec.heightMm);
+        checkPositive(request.widthMm);
+        checkPositive(request.heightMm);
         // The first encoding tells how many modules the picture spans.
-        ZintSymbol probe = encoded(spec, data, fixedHeight ? 0 : 10, true);
+        ZintSymbol probe = encoded(request, data, fixedHeight ? 0 : 10, true);
         const double modulesWide = probe->vector->width / UnitsPerModule;
         const double modulesHigh = probe->vector->height / UnitsPerModule;
-        const double fitWidth = spec.widthMm / gridMm / modulesWide;
-        const double fitHeight = spec.heightMm / gridMm / modulesHigh;
+        const double fitWidth = request.widthMm / gridMm / modulesWide;
+        const double fitHeight = request.heightMm / gridMm / modulesHigh;
         steps = int(std::floor((fixedHeight ? std::min(fitWidth, fitHeight) : fitWidth) + 1e-9));
         if (steps < 1)
             throw UserError(Texts::tr("%1は %2mm × %3mm には入りません。大きさを広げてください")
-                                .arg(subject(spec.symbology))
-                                .arg(spec.widthMm)
-                                .arg(spec.heightMm));
+                                .arg(subject(request.symbology))
+                                .arg(request.widthMm)
+                                .arg(request.heightMm));
         if (fixedHeight) {
             symbol = std::move(probe);
         } else {
             // Whatever is not bars (text, quiet zones, bearer bars) keeps its
             // height in modules; the bars take the rest.
             const double overhead = modulesHigh - 10;
-            const double barModules = spec.heightMm / (steps * gridMm) - overhead;
+            const double barModules = request.heightMm / (steps * gridMm) - overhead;
             if (barModules < 1)
-                throw UserError(Texts::tr("%1mm の高さではバーを描けません。高さを広げてください").arg(spec.heightMm));
-            symbol = encoded(spec, data, barModules, true);
+                throw UserError(Texts::tr("%1mm の高さではバーを描けません。高さを広げてください").arg(request.heightMm));
+            symbol = encoded(request, data, barModules, true);
         }
     }
 
@@ -473,41 +473,41 @@ bool isMatrixSymbology(Symbology symbology)
     return symbology == Symbology::QrCode || symbology == Symbology::DataMatrix;
 }
 
-BarcodeSpec defaultBarcodeSpec(Symbology symbology)
+BarcodeRequest defaultBarcodeRequest(Symbology symbology)
 {
-    BarcodeSpec spec;
-    spec.symbology = symbology;
+    BarcodeRequest request;
+    request.symbology = symbology;
     switch (symbology) {
     case Symbology::Ean13:
     case Symbology::UpcA:
-        spec.moduleMm = 0.33;
-        spec.heightMm = 22.85;
+        request.moduleMm = 0.33;
+        request.heightMm = 22.85;
         break;
     case Symbology::Ean8:
-        spec.moduleMm = 0.33;
-        spec.heightMm = 18.23;
+        request.moduleMm = 0.33;
+        request.heightMm = 18.23;
         break;
     case Symbology::Itf14:
-        spec.moduleMm = 0.5;
-        spec.heightMm = 32;
+        request.moduleMm = 0.5;
+        request.heightMm = 32;
         break;
     case Symbology::Code128:
     case Symbology::Code39:
     case Symbology::Codabar:
-        spec.moduleMm = 0.25;
-        spec.heightMm = 10;
+        request.moduleMm = 0.25;
+        request.heightMm = 10;
         break;
     case Symbology::QrCode:
     case Symbology::DataMatrix:
-        spec.moduleMm = 0.5;
-        spec.heightMm = 0;
+        request.moduleMm = 0.5;
+        request.heightMm = 0;
         break;
     case Symbology::JapanPost:
-        spec.moduleMm = 0.6; // 10 points
-        spec.heightMm = 3.6;
+        request.moduleMm = 0.6; // 10 points
+        request.heightMm = 3.6;
         break;
     }
-    return spec;
+    return request;
 }
 
 QString barcodeDataProblem(Symbology symbology, const QString &data)
@@ -535,10 +535,10 @@ QString barcodeReadout(Symbology symbology, const QString &data)
     }
 }
 
-EncodedBarcode encodeBarcode(const BarcodeSpec &spec)
+EncodedBarcode encodeBarcode(const BarcodeRequest &request)
 {
-    const QString data = checkedData(spec.symbology, spec.data);
-    const ZintSymbol symbol = encoded(spec, data, 0, false);
+    const QString data = checkedData(request.symbology, request.data);
+    const ZintSymbol symbol = encoded(request, data, 0, false);
     EncodedBarcode result;
     result.rows = symbol->rows;
     result.columns = symbol->width;
@@ -555,9 +555,9 @@ EncodedBarcode encodeBarcode(const BarcodeSpec &spec)
     return result;
 }
 
-BarcodePicture drawBarcode(const BarcodeSpec &spec, int dpi)
+BarcodePicture drawBarcode(const BarcodeRequest &request, int dpi)
 {
-    const DotLayout layout = layOut(spec, dpi);
+    const DotLayout layout = layOut(request, dpi);
     QImage image = newPicture(layout.width, layout.height);
     image.fill(Qt::white);
     const int dotsPerMetre = int(std::lround(dpi / 0.0254));
@@ -595,9 +595,9 @@ BarcodePicture drawBarcode(const BarcodeSpec &spec, int dpi)
     return picture;
 }
 
-BarcodeSize measureBarcode(const BarcodeSpec &spec, int dpi)
+BarcodeSize measureBarcode(const BarcodeRequest &request, int dpi)
 {
-    const DotLayout layout = layOut(spec, dpi);
+    const DotLayout layout = layOut(request, dpi);
     BarcodeSize size;
     size.width = layout.width;
     size.height = layout.height;
@@ -607,9 +607,9 @@ BarcodeSize measureBarcode(const BarcodeSpec &spec, int dpi)
     return size;
 }
 
-QByteArray barcodeSvg(const BarcodeSpec &spec, int dpi)
+QByteArray barcodeSvg(const BarcodeRequest &request, int dpi)
 {
-    const DotLayout layout = layOut(spec, dpi);
+    const DotLayout layout = layOut(request, dpi);
     const auto mm = [dpi](int dots) { return QString::number(dots * 25.4 / dpi, 'f', 4); };
     QString svg;
     svg += QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n");
@@ -619,7 +619,7 @@ QByteArray barcodeSvg(const BarcodeSpec &spec, int dpi)
                .arg(layout.width)
                .arg(layout.height);
     svg +=
-        QStringLiteral("<title>%1 %2</title>\n").arg(xmlEscaped(symbologyName(spec.symbology)), xmlEscaped(spec.data));
+        QStringLiteral("<title>%1 %2</title>\n").arg(xmlEscaped(symbologyName(request.symbology)), xmlEscaped(request.data));
     for (const DotRect &rect : layout.rects) {
         svg += QStringLiteral("<rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" fill=\"%5\"/>\n")
                    .arg(rect.x)

@@ -46,7 +46,7 @@ enum class BarcodeSizing {
     OverallSize, // the whole picture fits widthMm x heightMm, with the largest module that fits
 };
 
-struct BarcodeSpec {
+struct BarcodeRequest {
     Symbology symbology = Symbology::Ean13;
     QString data;
     BarcodeSizing sizing = BarcodeSizing::ModuleWidth;
@@ -57,11 +57,11 @@ struct BarcodeSpec {
     bool quietZone = true;     // the blank margins the symbology asks for
     QrErrorCorrection errorCorrection = QrErrorCorrection::M;
 
-    bool operator==(const BarcodeSpec &) const = default;
+    bool operator==(const BarcodeRequest &) const = default;
 };
 
 // Usual sizes of each symbology at 100 %: module and bar height.
-BarcodeSpec defaultBarcodeSpec(Symbology symbology);
+BarcodeRequest defaultBarcodeRequest(Symbology symbology);
 
 // Why the data cannot be encoded, in the user's words; empty when it can.
 // Checks the characters, lengths and check digits the symbology needs (a
@@ -83,7 +83,7 @@ struct EncodedBarcode {
 };
 
 // Throws UserError with the reason when the data cannot be encoded.
-EncodedBarcode encodeBarcode(const BarcodeSpec &spec);
+EncodedBarcode encodeBarcode(const BarcodeRequest &request);
 
 struct BarcodePicture {
     QImage image; // 32-bit RGB, black on white only; white is meant to be see-through
@@ -99,7 +99,7 @@ struct BarcodePicture {
 // multiple of 300. The image's dots per metre are set to dpi. Throws
 // UserError when the data is refused, a size is not a positive number, the
 // module would be smaller than one dot, or the picture would be too large.
-BarcodePicture drawBarcode(const BarcodeSpec &spec, int dpi);
+BarcodePicture drawBarcode(const BarcodeRequest &request, int dpi);
 
 // The size drawBarcode gives, in dots and millimetres, without drawing;
 // throws as it does.
@@ -110,11 +110,11 @@ struct BarcodeSize {
     double widthMm = 0;
     double heightMm = 0;
 };
-BarcodeSize measureBarcode(const BarcodeSpec &spec, int dpi);
+BarcodeSize measureBarcode(const BarcodeRequest &request, int dpi);
 
 // The same drawing as an SVG document sized in millimetres, with no
 // background (white stays see-through); its units are the dots of `dpi`.
-QByteArray barcodeSvg(const BarcodeSpec &spec, int dpi);
+QByteArray barcodeSvg(const BarcodeRequest &request, int dpi);
 
 inline constexpr int MinBarcodeDpi = 72;
 inline constexpr int MaxBarcodeDpi = 2400;

@@ -12,7 +12,7 @@ namespace {
 // The usual sizes of a symbology, kept in the settings.
 void takeUsualSizes(PictureSource &settings, Symbology symbology)
 {
-    const BarcodeSpec usual = defaultBarcodeSpec(symbology);
+    const BarcodeRequest usual = defaultBarcodeRequest(symbology);
     settings.moduleMm = usual.moduleMm;
     settings.barHeightMm = usual.heightMm;
 }
@@ -168,10 +168,10 @@ void BarcodeDialogModel::update()
         return;
     }
     try {
-        const BarcodeSpec spec = barcodeSpec(settings_);
-        picture_ = drawBarcode(spec, BarcodePictureDpi);
+        const BarcodeRequest request = barcodeRequest(settings_);
+        picture_ = drawBarcode(request, BarcodePictureDpi);
         if (!hasFields_)
-            readout_ = barcodeReadout(spec.symbology, spec.data);
+            readout_ = barcodeReadout(request.symbology, request.data);
     } catch (const UserError &error) {
         problem_ = error.message();
         picture_ = BarcodePicture{};

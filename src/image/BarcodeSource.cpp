@@ -131,23 +131,23 @@ QStringList barcodeFieldNames(const PictureSource &source)
     return names;
 }
 
-BarcodeSpec barcodeSpec(const PictureSource &source, const FieldValue &value)
+BarcodeRequest barcodeRequest(const PictureSource &source, const FieldValue &value)
 {
     Symbology symbology = Symbology::Ean13;
     if (!barcodeSymbology(source, symbology))
         throw UserError(Texts::tr("バーコードの設定がありません"));
-    BarcodeSpec spec = defaultBarcodeSpec(symbology);
-    spec.sizing = source.overallSize ? BarcodeSizing::OverallSize : BarcodeSizing::ModuleWidth;
-    spec.moduleMm = source.moduleMm;
+    BarcodeRequest request = defaultBarcodeRequest(symbology);
+    request.sizing = source.overallSize ? BarcodeSizing::OverallSize : BarcodeSizing::ModuleWidth;
+    request.moduleMm = source.moduleMm;
     if (source.overallSize) {
-        spec.widthMm = source.widthMm;
-        spec.heightMm = source.heightMm;
+        request.widthMm = source.widthMm;
+        request.heightMm = source.heightMm;
     } else {
-        spec.heightMm = source.barHeightMm;
+        request.heightMm = source.barHeightMm;
     }
-    spec.humanReadable = source.humanReadable;
-    spec.quietZone = source.quietZone;
-    spec.errorCorrection = QrErrorCorrection(std::clamp(source.errorCorrection, 0, 3));
+    request.humanReadable = source.humanReadable;
+    request.quietZone = source.quietZone;
+    request.errorCorrection = QrErrorCorrection(std::clamp(source.errorCorrection, 0, 3));
     if (symbology == Symbology::JapanPost) {
         const bool sample = !value;
         const QString postcode = sample && !fieldNamesOf(source.postcode).isEmpty()
@@ -156,11 +156,11 @@ BarcodeSpec barcodeSpec(const PictureSource &source, const FieldValue &value)
         const QString addressB = sample && !fieldNamesOf(source.addressB).isEmpty()
                                      ? QStringLiteral("1-3-2-503")
                                      : replaceFields(source.addressB, value);
-        spec.data = customerBarcodeData(postcode, addressB);
+        request.data = customerBarcodeData(postcode, addressB);
     } else {
-        spec.data = value ? replaceFields(source.data, value) : sampleData(symbology, source.data);
+        request.data = value ? replaceFields(source.data, value) : sampleData(symbology, source.data);
     }
-    return spec;
+    return request;
 }
 
 } // namespace porkane

@@ -1,7 +1,7 @@
 #pragma once
 
 // Between a barcode picture's settings as the document keeps them
-// (PictureSource, plain values) and the symbol they make (BarcodeSpec).
+// (PictureSource, plain values) and the symbol they make (BarcodeRequest).
 // The settings may name merge fields as 《name》, written as in label
 // text: a merge puts each record's value there; without a record (on the
 // screen, printed as is) sample values stand in, making a symbol of the
@@ -37,6 +37,6 @@ using FieldValue = std::function<QString(const QString &name)>;
 // code and 住所B. Throws UserError when the settings are no barcode's or
 // the customer barcode's address is refused; whether the data suits the
 // symbology is left to the drawing.
-BarcodeSpec barcodeSpec(const PictureSource &source, const FieldValue &value = {});
+BarcodeRequest barcodeRequest(const PictureSource &source, const FieldValue &value = {});
 
 } // namespace porkane

@@ -31,9 +31,9 @@ std::optional<PrintedBarcode> ownBarcode(qint32 index, const PictureSource &sour
     try {
         PrintedBarcode barcode;
         barcode.pictureIndex = index;
-        barcode.spec = barcodeSpec(source);
+        barcode.request = barcodeRequest(source);
         barcode.quarterTurns = source.quarterTurns % 4;
-        measureBarcode(barcode.spec, BarcodePictureDpi);
+        measureBarcode(barcode.request, BarcodePictureDpi);
         return barcode;
     } catch (const UserError &) {
         return std::nullopt;
@@ -131,18 +131,18 @@ std::optional<std::vector<PrintedBarcode>> BarcodeMerge::merge(const MergeData &
             PrintedBarcode barcode;
             barcode.pictureIndex = picture.index;
             barcode.quarterTurns = picture.source.quarterTurns % 4;
-            barcode.spec = barcodeSpec(picture.source, [&](const QString &name) {
+            barcode.request = barcodeRequest(picture.source, [&](const QString &name) {
                 const int column = data.fieldIndex(name);
                 if (column < 0)
                     throw UserError(Texts::tr("%1 にこの項目がありません").arg(data.file));
                 return values[column];
             });
-            const BarcodeSize size = measureBarcode(barcode.spec, BarcodePictureDpi);
+            const BarcodeSize size = measureBarcode(barcode.request, BarcodePictureDpi);
             if (size.widthMm > picture.widthMm + SizeToleranceMm || size.heightMm > picture.heightMm + SizeToleranceMm) {
-                barcode.spec.sizing = BarcodeSizing::OverallSize;
-                barcode.spec.widthMm = picture.widthMm;
-                barcode.spec.heightMm = picture.heightMm;
-                measureBarcode(barcode.spec, BarcodePictureDpi);
+                barcode.request.sizing = BarcodeSizing::OverallSize;
+                barcode.request.widthMm = picture.widthMm;
+                barcode.request.heightMm = picture.heightMm;
+                measureBarcode(barcode.request, BarcodePictureDpi);
             }
             merged.push_back(barcode);
         } catch (const UserError &error) {

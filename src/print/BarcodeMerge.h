@@ -31,7 +31,7 @@ struct MergeData;
 // One symbol to draw in place of a picture.
 struct PrintedBarcode {
     qint32 pictureIndex = 0; // the picture it stands for: its place, layer and see-through colour
-    BarcodeSpec spec;
+    BarcodeRequest request;
     int quarterTurns = 0;    // clockwise, as the picture was turned
     double shiftXMm = 0;     // from the picture's place to where this symbol goes
     double shiftYMm = 0;

@@ -221,7 +221,7 @@ int barcodeDpi(const PrintDevice &device)
 // nothing of it would show.
 QImage barcodeImage(const PrintedBarcode &barcode, int dpi, bool seeThrough, RgbValue colour)
 {
-    QImage image = drawBarcode(barcode.spec, dpi).image;
+    QImage image = drawBarcode(barcode.request, dpi).image;
     // Turned as the paste dialog turns pictures.
     for (int turn = 0; turn < barcode.quarterTurns % 4; ++turn)
         image = turn90(image);

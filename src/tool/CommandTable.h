@@ -31,7 +31,7 @@ struct ToolCommand {
     QList<ToolOption> options;
     QStringList examples; // whole command lines
     // After the operands; a last one ending in "..." takes any number.
-    QStringList optionalOperands;
+    QStringList optionalOperands = {};
 };
 
 const QList<ToolCommand> &toolCommands();

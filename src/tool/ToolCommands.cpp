@@ -381,7 +381,7 @@ int writeProductTemplate(const QString &maker, const QString &code, const QStrin
 }
 
 struct BarcodeCommand {
-    BarcodeSpec spec;
+    BarcodeRequest request;
     int dpi = 600;
     QString out;
 };
@@ -401,8 +401,8 @@ std::optional<BarcodeCommand> barcodeCommand(const QStringList &operands, const 
         return std::nullopt;
     }
     BarcodeCommand command;
-    command.spec = defaultBarcodeSpec(symbology);
-    command.spec.data = operands[1];
+    command.request = defaultBarcodeRequest(symbology);
+    command.request.data = operands[1];
     command.out = operands[2];
     const QString suffix = QFileInfo(command.out).suffix().toLower();
     if (suffix != QLatin1String("png") && suffix != QLatin1String("svg")) {
@@ -426,16 +426,16 @@ std::optional<BarcodeCommand> barcodeCommand(const QStringList &operands, const 
         const QStringList sizes = value.split(u' ', Qt::SkipEmptyParts);
         bool widthOk = false;
         bool heightOk = false;
-        command.spec.widthMm = sizes.value(0).toDouble(&widthOk);
-        command.spec.heightMm = sizes.value(1).toDouble(&heightOk);
+        command.request.widthMm = sizes.value(0).toDouble(&widthOk);
+        command.request.heightMm = sizes.value(1).toDouble(&heightOk);
         const auto fine = [](double mm) { return std::isfinite(mm) && mm > 0 && mm <= 1000; };
-        if (sizes.size() != 2 || !widthOk || !heightOk || !fine(command.spec.widthMm) || !fine(command.spec.heightMm)) {
+        if (sizes.size() != 2 || !widthOk || !heightOk || !fine(command.request.widthMm) || !fine(command.request.heightMm)) {
             problem =
                 QStringLiteral("--mm needs a width and a height in millimetres above 0 and up to 1000, not \"%1\"")
                     .arg(value);
             return std::nullopt;
         }
-        command.spec.sizing = BarcodeSizing::OverallSize;
+        command.request.sizing = BarcodeSizing::OverallSize;
     }
     return command;
 }
@@ -443,15 +443,15 @@ std::optional<BarcodeCommand> barcodeCommand(const QStringList &operands, const 
 // The picture drawn before OUT is opened, so refused data writes nothing.
 int writeBarcode(const BarcodeCommand &command, QTextStream &out)
 {
-    const BarcodePicture picture = drawBarcode(command.spec, command.dpi);
+    const BarcodePicture picture = drawBarcode(command.request, command.dpi);
     const bool svg = command.out.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive);
-    const QByteArray drawing = svg ? barcodeSvg(command.spec, command.dpi) : QByteArray();
+    const QByteArray drawing = svg ? barcodeSvg(command.request, command.dpi) : QByteArray();
     QSaveFile file(command.out);
     if (!file.open(QIODevice::WriteOnly) ||
         !(svg ? file.write(drawing) == drawing.size() : picture.image.save(&file, "PNG")) || !file.commit())
         throw FileError(QStringLiteral("cannot write the picture"));
     out << QStringLiteral("%1: %2, module %3 mm (%4 dots at %5 dpi), %6 x %7 mm\n")
-               .arg(command.out, symbologyName(command.spec.symbology))
+               .arg(command.out, symbologyName(command.request.symbology))
                .arg(picture.moduleMm, 0, 'f', 3)
                .arg(picture.dotsPerModule)
                .arg(picture.dpi)

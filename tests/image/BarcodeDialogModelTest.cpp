@@ -55,7 +55,7 @@ TEST(BarcodeDialogModel, EachSymbologyOffersItsOwnSettingsAndSizes)
 
     model.setSymbology(Symbology::Code128);
     EXPECT_TRUE(model.canAccept());
-    EXPECT_DOUBLE_EQ(model.settings().moduleMm, defaultBarcodeSpec(Symbology::Code128).moduleMm);
+    EXPECT_DOUBLE_EQ(model.settings().moduleMm, defaultBarcodeRequest(Symbology::Code128).moduleMm);
     EXPECT_EQ(model.settings().symbology, QStringLiteral("code128"));
     const int withText = model.picture().image.height();
     model.setHumanReadable(false);
@@ -160,14 +160,14 @@ TEST(BarcodeDialogModel, MergeFieldsShowASampleAndKeepTheFieldsInTheSettings)
     EXPECT_EQ(barcodeFieldNames(model.settings()), (QStringList{QStringLiteral("郵便番号"), QStringLiteral("住所2")}));
 
     // A field's value goes where the field is.
-    const BarcodeSpec merged = barcodeSpec(model.settings(), [](const QString &name) {
+    const BarcodeRequest merged = barcodeRequest(model.settings(), [](const QString &name) {
         return name == QStringLiteral("郵便番号") ? QStringLiteral("263-0023") : QStringLiteral("3丁目30-8　郵便ビル403号");
     });
     EXPECT_EQ(merged.data, QStringLiteral("26300233-30-8-403"));
     PictureSource code = model.settings();
     code.symbology = QStringLiteral("code128");
     code.data = QStringLiteral("SHELF-《棚》-《段》");
-    EXPECT_EQ(barcodeSpec(code, [](const QString &name) { return name == QStringLiteral("棚") ? "A" : "3"; }).data,
+    EXPECT_EQ(barcodeRequest(code, [](const QString &name) { return name == QStringLiteral("棚") ? "A" : "3"; }).data,
               QStringLiteral("SHELF-A-3"));
     // 《》 that make no field stay as written.
     code.data = QStringLiteral("《》《A\n》");
@@ -198,7 +198,7 @@ TEST(BarcodeDialogModel, StartingOnSettingsMakesTheSameSymbolAgain)
     unknown.symbology = QStringLiteral("pdf417");
     fresh.startOn(unknown);
     EXPECT_EQ(fresh.symbology(), Symbology::Ean13);
-    EXPECT_THROW(barcodeSpec(unknown), UserError);
+    EXPECT_THROW(barcodeRequest(unknown), UserError);
 }
 
 // What the dialog hands over prints the same in millimetres on printers of
@@ -237,10 +237,10 @@ TEST(BarcodeDialogModel, EverySymbolLandsOnWholeDotsAt300600And1200Dpi)
                 model.setHeightMm(model.settings().heightMm * scale);
             }
             ASSERT_TRUE(model.canAccept()) << model.problem().toStdString();
-            const BarcodeSpec spec = barcodeSpec(model.settings());
-            const BarcodeSize at300 = measureBarcode(spec, 300);
-            const BarcodeSize at600 = measureBarcode(spec, 600);
-            const BarcodeSize at1200 = measureBarcode(spec, 1200);
+            const BarcodeRequest request = barcodeRequest(model.settings());
+            const BarcodeSize at300 = measureBarcode(request, 300);
+            const BarcodeSize at600 = measureBarcode(request, 600);
+            const BarcodeSize at1200 = measureBarcode(request, 1200);
             EXPECT_GE(at300.dotsPerModule, 1);
             EXPECT_EQ(at600.dotsPerModule, 2 * at300.dotsPerModule);
             EXPECT_EQ(at1200.dotsPerModule, 4 * at300.dotsPerModule);
@@ -262,7 +262,7 @@ TEST(BarcodeDialogModel, EverySymbolLandsOnWholeDotsAt300600And1200Dpi)
     model.setData(QStringLiteral("ABC-123"));
     model.setModuleMm(0.19);
     ASSERT_TRUE(model.canAccept()) << model.problem().toStdString();
-    const BarcodeSpec spec = barcodeSpec(model.settings());
-    EXPECT_EQ(measureBarcode(spec, 600).dotsPerModule, 2 * measureBarcode(spec, 300).dotsPerModule);
-    EXPECT_EQ(measureBarcode(spec, 1200).dotsPerModule, 4 * measureBarcode(spec, 300).dotsPerModule);
+    const BarcodeRequest request = barcodeRequest(model.settings());
+    EXPECT_EQ(measureBarcode(request, 600).dotsPerModule, 2 * measureBarcode(request, 300).dotsPerModule);
+    EXPECT_EQ(measureBarcode(request, 1200).dotsPerModule, 4 * measureBarcode(request, 300).dotsPerModule);
 }

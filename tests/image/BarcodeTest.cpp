@@ -12,11 +12,11 @@ using namespace porkane::test;
 
 namespace {
 
-BarcodeSpec specOf(Symbology symbology, const QString &data)
+BarcodeRequest requestOf(Symbology symbology, const QString &data)
 {
-    BarcodeSpec spec = defaultBarcodeSpec(symbology);
-    spec.data = data;
-    return spec;
+    BarcodeRequest request = defaultBarcodeRequest(symbology);
+    request.data = data;
+    return request;
 }
 
 template <typename Call> QString refusal(Call call)
@@ -91,14 +91,14 @@ TEST(Barcode, EverySymbologyIsReadBackFromItsPictureAt300And600Dpi)
         for (const int dpi : {300, 600}) {
             SCOPED_TRACE(
                 QStringLiteral("%1 %2 at %3 dpi").arg(symbologyName(trip.symbology), trip.data).arg(dpi).toStdString());
-            const BarcodeSpec spec = specOf(trip.symbology, QString::fromUtf8(trip.data));
-            const BarcodePicture picture = drawBarcode(spec, dpi);
+            const BarcodeRequest request = requestOf(trip.symbology, QString::fromUtf8(trip.data));
+            const BarcodePicture picture = drawBarcode(request, dpi);
             ASSERT_FALSE(picture.image.isNull());
             EXPECT_TRUE(onlyBlackAndWhite(picture.image));
             const ReadResult read = readBarcode(picture.image);
             EXPECT_EQ(read.format, symbologyName(trip.symbology));
             EXPECT_EQ(read.text, QString::fromUtf8(trip.read));
-            EXPECT_EQ(barcodeReadout(trip.symbology, spec.data), QString::fromUtf8(trip.read));
+            EXPECT_EQ(barcodeReadout(trip.symbology, request.data), QString::fromUtf8(trip.read));
         }
     }
 }
@@ -108,12 +108,12 @@ TEST(Barcode, EachQrErrorCorrectionLevelIsReadBack)
     int previousSide = 0;
     for (const QrErrorCorrection level :
          {QrErrorCorrection::L, QrErrorCorrection::M, QrErrorCorrection::Q, QrErrorCorrection::H}) {
-        BarcodeSpec spec = specOf(Symbology::QrCode, QStringLiteral("〒100-0013 東京都千代田区霞が関1丁目3番2号"));
-        spec.errorCorrection = level;
-        const BarcodePicture picture = drawBarcode(spec, 600);
-        EXPECT_EQ(readBarcode(picture.image).text, spec.data);
+        BarcodeRequest request = requestOf(Symbology::QrCode, QStringLiteral("〒100-0013 東京都千代田区霞が関1丁目3番2号"));
+        request.errorCorrection = level;
+        const BarcodePicture picture = drawBarcode(request, 600);
+        EXPECT_EQ(readBarcode(picture.image).text, request.data);
         // More correction never takes fewer modules for the same data.
-        const int side = encodeBarcode(spec).columns;
+        const int side = encodeBarcode(request).columns;
         EXPECT_GE(side, previousSide);
         previousSide = side;
     }
@@ -124,11 +124,11 @@ TEST(Barcode, EachQrErrorCorrectionLevelIsReadBack)
 // a whole number of modules.
 TEST(Barcode, ModulesAreWholeDotsAndTheSameSizeAt300600And1200Dpi)
 {
-    BarcodeSpec spec = specOf(Symbology::Ean13, QStringLiteral("490123456789"));
-    spec.moduleMm = 0.31; // 3.66 dots at 300 dpi: four of them
-    const BarcodePicture at300 = drawBarcode(spec, 300);
-    const BarcodePicture at600 = drawBarcode(spec, 600);
-    const BarcodePicture at1200 = drawBarcode(spec, 1200);
+    BarcodeRequest request = requestOf(Symbology::Ean13, QStringLiteral("490123456789"));
+    request.moduleMm = 0.31; // 3.66 dots at 300 dpi: four of them
+    const BarcodePicture at300 = drawBarcode(request, 300);
+    const BarcodePicture at600 = drawBarcode(request, 600);
+    const BarcodePicture at1200 = drawBarcode(request, 1200);
     EXPECT_EQ(at300.dotsPerModule, 4);
     EXPECT_EQ(at600.dotsPerModule, 8);
     EXPECT_EQ(at1200.dotsPerModule, 16);
@@ -156,21 +156,21 @@ TEST(Barcode, ModulesAreWholeDotsAndTheSameSizeAt300600And1200Dpi)
     }
 
     // A resolution that is no multiple of 300 gets whole dots of its own.
-    EXPECT_EQ(drawBarcode(spec, 400).dotsPerModule, 5);
+    EXPECT_EQ(drawBarcode(request, 400).dotsPerModule, 5);
 }
 
 TEST(Barcode, TheBarHeightIsTheOneAskedFor)
 {
-    BarcodeSpec spec = specOf(Symbology::Code128, QStringLiteral("ABC-123"));
-    spec.humanReadable = false;
-    spec.quietZone = false;
-    spec.heightMm = 12;
-    const BarcodePicture picture = drawBarcode(spec, 600);
+    BarcodeRequest request = requestOf(Symbology::Code128, QStringLiteral("ABC-123"));
+    request.humanReadable = false;
+    request.quietZone = false;
+    request.heightMm = 12;
+    const BarcodePicture picture = drawBarcode(request, 600);
     EXPECT_NEAR(picture.heightMm, 12, 25.4 / 600);
     // Without quiet zones the first column is a bar.
     EXPECT_EQ(picture.image.pixel(0, picture.image.height() / 2), qRgb(0, 0, 0));
-    spec.quietZone = true;
-    const BarcodePicture quiet = drawBarcode(spec, 600);
+    request.quietZone = true;
+    const BarcodePicture quiet = drawBarcode(request, 600);
     EXPECT_EQ(quiet.image.width(), picture.image.width() + 20 * quiet.dotsPerModule); // 10 modules each side
 }
 
@@ -179,12 +179,12 @@ TEST(Barcode, AnOverallSizeGetsTheLargestModuleThatFits)
 {
     for (const Symbology symbology : {Symbology::QrCode, Symbology::Ean13, Symbology::Code39}) {
         SCOPED_TRACE(symbologyName(symbology).toStdString());
-        BarcodeSpec spec = specOf(symbology, symbology == Symbology::Ean13 ? QStringLiteral("4901234567894")
+        BarcodeRequest request = requestOf(symbology, symbology == Symbology::Ean13 ? QStringLiteral("4901234567894")
                                                                            : QStringLiteral("LABEL-0001"));
-        spec.sizing = BarcodeSizing::OverallSize;
-        spec.widthMm = 30;
-        spec.heightMm = 20;
-        const BarcodePicture picture = drawBarcode(spec, 600);
+        request.sizing = BarcodeSizing::OverallSize;
+        request.widthMm = 30;
+        request.heightMm = 20;
+        const BarcodePicture picture = drawBarcode(request, 600);
         EXPECT_LE(picture.widthMm, 30 + 1e-9);
         EXPECT_LE(picture.heightMm, 20 + 1e-9);
         // One 1/300 inch step more would not fit.
@@ -198,7 +198,7 @@ TEST(Barcode, AnOverallSizeGetsTheLargestModuleThatFits)
         EXPECT_FALSE(readBarcode(picture.image).text.isEmpty());
     }
 
-    BarcodeSpec tiny = specOf(Symbology::QrCode, QStringLiteral("too small"));
+    BarcodeRequest tiny = requestOf(Symbology::QrCode, QStringLiteral("too small"));
     tiny.sizing = BarcodeSizing::OverallSize;
     tiny.widthMm = 1;
     tiny.heightMm = 1;
@@ -207,10 +207,10 @@ TEST(Barcode, AnOverallSizeGetsTheLargestModuleThatFits)
 
 TEST(Barcode, TheHumanReadableTextIsDrawnOnlyWhenAsked)
 {
-    BarcodeSpec spec = specOf(Symbology::Code128, QStringLiteral("TEXT"));
-    const BarcodePicture with = drawBarcode(spec, 600);
-    spec.humanReadable = false;
-    const BarcodePicture without = drawBarcode(spec, 600);
+    BarcodeRequest request = requestOf(Symbology::Code128, QStringLiteral("TEXT"));
+    const BarcodePicture with = drawBarcode(request, 600);
+    request.humanReadable = false;
+    const BarcodePicture without = drawBarcode(request, 600);
     EXPECT_GT(with.image.height(), without.image.height());
     // Below the bars there is black (the text) only when it is asked for.
     const auto blackBelow = [](const QImage &image, int fromY) {
@@ -221,7 +221,7 @@ TEST(Barcode, TheHumanReadableTextIsDrawnOnlyWhenAsked)
         return false;
     };
     EXPECT_TRUE(blackBelow(with.image, without.image.height()));
-    EXPECT_EQ(encodeBarcode(specOf(Symbology::Ean13, QStringLiteral("490123456789"))).text,
+    EXPECT_EQ(encodeBarcode(requestOf(Symbology::Ean13, QStringLiteral("490123456789"))).text,
               QStringLiteral("4901234567894"));
 }
 
@@ -259,40 +259,40 @@ TEST(Barcode, DataASymbologyCannotTakeIsRefusedWithTheReason)
     };
     for (const auto &each : refusals) {
         SCOPED_TRACE(each.data);
-        const BarcodeSpec spec = specOf(each.symbology, QString::fromUtf8(each.data));
-        EXPECT_EQ(barcodeDataProblem(each.symbology, spec.data), QString::fromUtf8(each.message));
-        EXPECT_EQ(refusal([&] { drawBarcode(spec, 600); }), QString::fromUtf8(each.message));
-        EXPECT_EQ(refusal([&] { encodeBarcode(spec); }), QString::fromUtf8(each.message));
+        const BarcodeRequest request = requestOf(each.symbology, QString::fromUtf8(each.data));
+        EXPECT_EQ(barcodeDataProblem(each.symbology, request.data), QString::fromUtf8(each.message));
+        EXPECT_EQ(refusal([&] { drawBarcode(request, 600); }), QString::fromUtf8(each.message));
+        EXPECT_EQ(refusal([&] { encodeBarcode(request); }), QString::fromUtf8(each.message));
     }
     // Full-width digits typed with the input method are digits.
     EXPECT_EQ(barcodeDataProblem(Symbology::Ean13, QStringLiteral("４９０１２３４５６７８９")), QString());
     // What only zint can tell: more than a QR code holds.
-    const QString tooLong = refusal([] { encodeBarcode(specOf(Symbology::QrCode, QString(8000, u'9'))); });
+    const QString tooLong = refusal([] { encodeBarcode(requestOf(Symbology::QrCode, QString(8000, u'9'))); });
     EXPECT_EQ(tooLong, QStringLiteral("QRコードにはデータが長すぎます"));
-    EXPECT_EQ(refusal([] { encodeBarcode(specOf(Symbology::DataMatrix, QString(5000, u'x'))); }),
+    EXPECT_EQ(refusal([] { encodeBarcode(requestOf(Symbology::DataMatrix, QString(5000, u'x'))); }),
               QStringLiteral("データマトリックスにはデータが長すぎます"));
-    EXPECT_EQ(refusal([] { drawBarcode(specOf(Symbology::Code128, QString(400, u'x')), 600); }),
+    EXPECT_EQ(refusal([] { drawBarcode(requestOf(Symbology::Code128, QString(400, u'x')), 600); }),
               QStringLiteral("Code 128 にはデータが長すぎます"));
     // A NUL in the text of a QR code is data like any other.
     const QString withNul = QStringLiteral("A") + QChar(0) + QStringLiteral("B");
-    EXPECT_EQ(readBarcode(drawBarcode(specOf(Symbology::QrCode, withNul), 600).image).text, withNul);
+    EXPECT_EQ(readBarcode(drawBarcode(requestOf(Symbology::QrCode, withNul), 600).image).text, withNul);
 }
 
 TEST(Barcode, SizesThatCannotBePrintedAreRefused)
 {
-    BarcodeSpec spec = specOf(Symbology::Code128, QStringLiteral("ABC"));
-    spec.moduleMm = 0.02;
-    EXPECT_TRUE(refusal([&] { drawBarcode(spec, 600); }).contains(QStringLiteral("小さすぎます")));
-    spec.moduleMm = -1;
-    EXPECT_TRUE(refusal([&] { drawBarcode(spec, 600); }).contains(QStringLiteral("0より大きい")));
-    spec.moduleMm = std::nan("");
-    EXPECT_TRUE(refusal([&] { drawBarcode(spec, 600); }).contains(QStringLiteral("0より大きい")));
-    spec.moduleMm = 0.25;
-    EXPECT_TRUE(refusal([&] { drawBarcode(spec, 10); }).contains(QStringLiteral("dpi")));
-    spec.moduleMm = 400; // a picture of kilometres
-    EXPECT_FALSE(refusal([&] { drawBarcode(spec, 1200); }).isEmpty());
+    BarcodeRequest request = requestOf(Symbology::Code128, QStringLiteral("ABC"));
+    request.moduleMm = 0.02;
+    EXPECT_TRUE(refusal([&] { drawBarcode(request, 600); }).contains(QStringLiteral("小さすぎます")));
+    request.moduleMm = -1;
+    EXPECT_TRUE(refusal([&] { drawBarcode(request, 600); }).contains(QStringLiteral("0より大きい")));
+    request.moduleMm = std::nan("");
+    EXPECT_TRUE(refusal([&] { drawBarcode(request, 600); }).contains(QStringLiteral("0より大きい")));
+    request.moduleMm = 0.25;
+    EXPECT_TRUE(refusal([&] { drawBarcode(request, 10); }).contains(QStringLiteral("dpi")));
+    request.moduleMm = 400; // a picture of kilometres
+    EXPECT_FALSE(refusal([&] { drawBarcode(request, 1200); }).isEmpty());
 
-    BarcodeSpec postal = specOf(Symbology::JapanPost, QStringLiteral("10000131-3-2-503"));
+    BarcodeRequest postal = requestOf(Symbology::JapanPost, QStringLiteral("10000131-3-2-503"));
     postal.moduleMm = 0.3;
     EXPECT_TRUE(refusal([&] { drawBarcode(postal, 600); }).contains(QStringLiteral("8～11.5ポイント")));
 }
@@ -348,7 +348,7 @@ TEST(Barcode, TheCustomerBarcodesBarsAreTheManuals)
     for (const char *data : {"10000131-3-2-503", "15400233-16-4-205", "350110622-1A308", "27301023-20-5B604",
                              "014011360-1", "064080429-1524-23-2-", "65000469-7-6A1-1", "62300116-7LB106"}) {
         SCOPED_TRACE(data);
-        const EncodedBarcode symbol = encodeBarcode(specOf(Symbology::JapanPost, QString::fromLatin1(data)));
+        const EncodedBarcode symbol = encodeBarcode(requestOf(Symbology::JapanPost, QString::fromLatin1(data)));
         ASSERT_EQ(symbol.rows, 3);
         ASSERT_EQ(symbol.columns, 133); // 67 bars
         const QList<int> values = valuesOf(QString::fromLatin1(data));
@@ -357,7 +357,7 @@ TEST(Barcode, TheCustomerBarcodesBarsAreTheManuals)
 
     // Drawn at 10 points: bars 0.6 mm wide (7 dots at 300 dpi) and long bars
     // six modules high.
-    const BarcodePicture picture = drawBarcode(specOf(Symbology::JapanPost, QStringLiteral("10000131-3-2-503")), 300);
+    const BarcodePicture picture = drawBarcode(requestOf(Symbology::JapanPost, QStringLiteral("10000131-3-2-503")), 300);
     EXPECT_EQ(picture.dotsPerModule, 7);
     int longest = 0;
     for (int x = 0; x < picture.image.width(); ++x) {
@@ -372,9 +372,9 @@ TEST(Barcode, TheCustomerBarcodesBarsAreTheManuals)
 
 TEST(Barcode, TheSvgHasTheSizeInMillimetresAndTheSameBars)
 {
-    const BarcodeSpec spec = specOf(Symbology::QrCode, QStringLiteral("SVG & <test>"));
-    const QByteArray svg = barcodeSvg(spec, 600);
-    const BarcodePicture picture = drawBarcode(spec, 600);
+    const BarcodeRequest request = requestOf(Symbology::QrCode, QStringLiteral("SVG & <test>"));
+    const QByteArray svg = barcodeSvg(request, 600);
+    const BarcodePicture picture = drawBarcode(request, 600);
     EXPECT_TRUE(svg.contains(QStringLiteral("width=\"%1mm\"").arg(picture.widthMm, 0, 'f', 4).toUtf8()));
     EXPECT_TRUE(svg.contains("SVG &amp; &lt;test&gt;"));
     QSvgRenderer renderer(svg);
@@ -387,7 +387,7 @@ TEST(Barcode, TheSvgHasTheSizeInMillimetresAndTheSameBars)
         QPainter painter(&rendered);
         renderer.render(&painter);
     }
-    EXPECT_EQ(readBarcode(rendered).text, spec.data);
+    EXPECT_EQ(readBarcode(rendered).text, request.data);
     int differing = 0;
     for (int y = 0; y < rendered.height(); ++y)
         for (int x = 0; x < rendered.width(); ++x)

@@ -336,13 +336,13 @@ TEST(ImagePasteModel, AcceptingNeedsAPictureAndHandsOverTheResult)
 // shows them.
 TEST(ImagePasteModel, ABarcodeComesInAtItsSizeSeeThroughAndKeepsItsSettingsWhileTheyHold)
 {
-    BarcodeSpec spec = defaultBarcodeSpec(Symbology::Ean13);
-    spec.data = QStringLiteral("490123456789");
-    const BarcodePicture barcode = drawBarcode(spec, 600);
+    BarcodeRequest request = defaultBarcodeRequest(Symbology::Ean13);
+    request.data = QStringLiteral("490123456789");
+    const BarcodePicture barcode = drawBarcode(request, 600);
     PictureSource settings;
     settings.kind = PictureSource::Kind::Barcode;
     settings.symbology = QStringLiteral("ean13");
-    settings.data = spec.data;
+    settings.data = request.data;
 
     ImagePasteModel model;
     EchoingFields window(model);

@@ -126,9 +126,9 @@ QString customerBars(const QImage &area, int dotsPerModule)
 // The same, as zint encodes the data.
 QString zintBars(const QString &data)
 {
-    BarcodeSpec spec = defaultBarcodeSpec(Symbology::JapanPost);
-    spec.data = data;
-    const EncodedBarcode symbol = encodeBarcode(spec);
+    BarcodeRequest request = defaultBarcodeRequest(Symbology::JapanPost);
+    request.data = data;
+    const EncodedBarcode symbol = encodeBarcode(request);
     QString bars;
     for (int column = 0; column < symbol.columns; column += 2) {
         const bool top = symbol.moduleRows[0][column] == u'1';
@@ -256,8 +256,9 @@ TEST(BarcodePrint, ModulesAreWholeDotsAt300600And1200DpiAndTurnsArePrinted)
         const QImage area = page.copy(pictureArea(document, index, dpi));
         expectWholeModules(area, 4 * dpi / 300);
         EXPECT_NEAR(inkBox(area).width() * 25.4 / dpi, inkBox(jan.symbol.image).width() * 25.4 / 600, 0.3);
-        if (dpi == 600)
+        if (dpi == 600) {
             EXPECT_EQ(readBarcode(area).text, QStringLiteral("4901234567894"));
+        }
     }
 
     // Turned a quarter in the paste dialog: printed turned, still read.
@@ -417,12 +418,12 @@ TEST(BarcodePrint, TheMergeRefusesMissingFieldsAndABarcodeOffTheDesignLabel)
     ASSERT_EQ(merged.barcodes.size(), 2u);
     // From label 2's place to labels 5 and 6.
     EXPECT_EQ(QPointF(merged.barcodes[0].shiftXMm, merged.barcodes[0].shiftYMm), labelShift(5) - labelShift(2));
-    EXPECT_EQ(merged.barcodes[1].spec.data, QStringLiteral("4512345678906"));
+    EXPECT_EQ(merged.barcodes[1].request.data, QStringLiteral("4512345678906"));
 
     // As is, the sample stands at the picture's place.
     const PageBarcodes asIs = PrintPages::asIs(document).barcodes(0);
     ASSERT_EQ(asIs.barcodes.size(), 1u);
-    EXPECT_EQ(asIs.barcodes[0].spec.data, QStringLiteral("000000000000"));
+    EXPECT_EQ(asIs.barcodes[0].request.data, QStringLiteral("000000000000"));
     EXPECT_EQ(asIs.barcodes[0].shiftXMm, 0);
 }
 
